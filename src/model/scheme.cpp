@@ -1,0 +1,223 @@
+#include "scheme.h"
+
+namespace lumeris {
+
+Scheme::~Scheme() { empty(); }
+
+CPoint* Scheme::createItem(std::string name, std::int32_t x, std::int32_t y) {
+    auto* item = new CPoint;
+    item->id = ++LastId;
+    item->Seq = ++lastSeq_;
+    item->Name = std::move(name);
+    item->X = x;
+    item->Y = y;
+    item->Type = DefaultItemType;
+    item->Next = ItemList;
+    if (ItemList)
+        ItemList->Prev = item;
+    else
+        ItemTail = item;
+    ItemList = item;
+    ++ItemCount;
+    linkIntoIdIndex(item);
+    SchemeChanged = true;
+    return item;
+}
+
+CPoint* Scheme::cloneItem(CPoint* source) {
+    CLink* const firstOld = LinkList;
+    CPoint* clone = createItem({}, source->X + 16, source->Y - 16);
+    if (!source->Name.empty())
+        clone->Name = source->Name + " " + std::to_string(clone->id);
+    clone->Value = source->Value;
+    clone->AndOr = source->AndOr;
+    clone->Custom = source->Custom;
+    clone->IsCust = source->IsCust;
+    clone->Type = source->Type;
+    for (CLink* l = firstOld; l; l = l->Next) {
+        CLink* copy = nullptr;
+        if (l->From == source)
+            copy = createLink(clone, l->To);
+        else if (l->To == source)
+            copy = createLink(l->From, clone);
+        if (copy) {
+            copy->Name = l->Name;
+            copy->Value = l->Value;
+            copy->AndOr = l->AndOr;
+        }
+    }
+    return clone;
+}
+
+void Scheme::destroyItem(CPoint* item) {
+    BusyGuard busy(*this);
+    --ItemCount;
+    if (item->Type == TypeProjection || item->ViewEntries)
+        dropView(item);
+    while (item->EntriesNaming)
+        destroyViewEntry(item->EntriesNaming);
+    for (auto& move : ViewSwitchMoves)
+        if (move.Item == item)
+            move.Item = nullptr;
+    while (item->Traces)
+        destroyTrace(item->Traces);
+    while (item->SourcedTraces)
+        destroyTrace(item->SourcedTraces);
+    while (item->OutLinks)
+        destroyLink(item->OutLinks);
+    while (item->InLinks)
+        destroyLink(item->InLinks);
+
+    (item->Prev ? item->Prev->Next : ItemList) = item->Next;
+    (item->Next ? item->Next->Prev : ItemTail) = item->Prev;
+    unlinkFromIdIndex(item);
+    if (Selected.item == item) {
+        Selected.clear();
+        EditState = EditIdle;
+    }
+    if (Hovered.item == item) {
+        Hovered.clear();
+        HoverKind = HoverNothing;
+    }
+    SchemeChanged = true;
+    delete item;
+}
+
+void Scheme::pushLinkChains(CLink* link) {
+    CPoint* from = link->From;
+    link->PrevOut = nullptr;
+    link->NextOut = from->OutLinks;
+    if (from->OutLinks)
+        from->OutLinks->PrevOut = link;
+    from->OutLinks = link;
+
+    CPoint* to = link->To;
+    link->PrevIn = nullptr;
+    link->NextIn = to->InLinks;
+    if (to->InLinks)
+        to->InLinks->PrevIn = link;
+    to->InLinks = link;
+}
+
+CLink* Scheme::createLink(CPoint* from, CPoint* to) {
+    if (!from || !to)
+        return nullptr;
+    auto* link = new CLink;
+    link->From = from;
+    link->To = to;
+    link->Next = LinkList;
+    if (LinkList)
+        LinkList->Prev = link;
+    else
+        LinkTail = link;
+    LinkList = link;
+    ++LinkCount;
+    pushLinkChains(link);
+    LinkHandleX = (2 * from->X + to->X) / 3;
+    LinkHandleY = (2 * from->Y + to->Y) / 3;
+    SchemeChanged = true;
+    return link;
+}
+
+void Scheme::destroyLink(CLink* link) {
+    (link->PrevOut ? link->PrevOut->NextOut : link->From->OutLinks) = link->NextOut;
+    if (link->NextOut)
+        link->NextOut->PrevOut = link->PrevOut;
+    (link->PrevIn ? link->PrevIn->NextIn : link->To->InLinks) = link->NextIn;
+    if (link->NextIn)
+        link->NextIn->PrevIn = link->PrevIn;
+    (link->Prev ? link->Prev->Next : LinkList) = link->Next;
+    (link->Next ? link->Next->Prev : LinkTail) = link->Prev;
+    --LinkCount;
+    if (Selected.link == link) {
+        Selected.clear();
+        EditState = EditIdle;
+    }
+    if (Hovered.link == link) {
+        Hovered.clear();
+        HoverKind = HoverNothing;
+    }
+    delete link;
+}
+
+void Scheme::empty() {
+    BusyGuard busy(*this);
+    // Views first, so that no switch or entry outlives the items it names.
+    completeViewSwitch();
+    CurrentView = nullptr;
+    ViewSwitchMoves.clear();
+    while (ItemList)
+        destroyItem(ItemList);
+    ++RedrawRequests;
+}
+
+void Scheme::changeType(CPoint* item, std::uint8_t type) {
+    if (item->Type == TypeProjection && type != TypeProjection)
+        dropView(item);
+    if (type == TypeFlag) {
+        item->Custom = 1.0f;
+        item->IsCust = 1;
+    } else if (type <= TypeProjection) {
+        item->Custom = 0;
+        item->IsCust = 0;
+    }
+    item->Type = type;
+    SchemeChanged = true;
+    ++RedrawRequests;
+}
+
+void Scheme::reverseLinks() {
+    for (CPoint* p = ItemList; p; p = p->Next)
+        p->OutLinks = p->InLinks = nullptr;
+    // Pushing from the oldest link keeps every chain in LinkList order.
+    for (CLink* l = LinkTail; l; l = l->Prev) {
+        std::swap(l->From, l->To);
+        pushLinkChains(l);
+    }
+}
+
+void Scheme::linkIntoIdIndex(CPoint* item) {
+    CPoint*& newest = newestById_[item->id];
+    item->SameIdNewer = nullptr;
+    item->SameIdOlder = newest;
+    if (!newest || newest->Seq < item->Seq) {
+        if (newest)
+            newest->SameIdNewer = item;
+        newest = item;
+        return;
+    }
+    CPoint* before = newest;
+    while (before->SameIdOlder && before->SameIdOlder->Seq > item->Seq)
+        before = before->SameIdOlder;
+    item->SameIdNewer = before;
+    item->SameIdOlder = before->SameIdOlder;
+    if (before->SameIdOlder)
+        before->SameIdOlder->SameIdNewer = item;
+    before->SameIdOlder = item;
+}
+
+void Scheme::unlinkFromIdIndex(CPoint* item) {
+    if (item->SameIdOlder)
+        item->SameIdOlder->SameIdNewer = item->SameIdNewer;
+    if (item->SameIdNewer) {
+        item->SameIdNewer->SameIdOlder = item->SameIdOlder;
+    } else if (item->SameIdOlder) {
+        newestById_[item->id] = item->SameIdOlder;
+    } else {
+        newestById_.erase(item->id);
+    }
+    item->SameIdNewer = item->SameIdOlder = nullptr;
+}
+
+void Scheme::setId(CPoint* item, std::int32_t id) {
+    unlinkFromIdIndex(item);
+    item->id = id;
+    linkIntoIdIndex(item);
+}
+
+CPoint* Scheme::findById(std::int32_t id) const {
+    auto found = newestById_.find(id);
+    return found == newestById_.end() ? nullptr : found->second;
+}
+
+} // namespace lumeris

@@ -1,0 +1,136 @@
+// The scheme: the item and link lists with their indexes, the counters, the view switch and
+// the program-wide signals that every part raises. One instance per running program, owned by
+// the application object (or by a test) and passed by reference.
+#pragma once
+
+#include "objects.h"
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace lumeris {
+
+// A reference to an item or a link (at most one is set).
+struct ObjectRef {
+    CPoint* item = nullptr;
+    CLink* link = nullptr;
+
+    bool empty() const { return item == nullptr && link == nullptr; }
+    void clear() { item = nullptr, link = nullptr; }
+    bool operator==(const ObjectRef&) const = default;
+};
+
+// What Hovered is.
+enum HoverKinds { HoverNothing = 0, HoverItem = 1, HoverLink = 2, HoverItemName = 3 };
+
+// Canvas interaction states.
+enum EditStates {
+    EditIdle = 0,
+    EditItemSelected = 1,
+    EditLinkSelected = 2,
+    EditNameEditing = 3,
+    EditGroupChosen = 6,
+};
+
+// No mouse button is held on the canvas.
+constexpr int MouseButtonNone = 255;
+
+// One item moved by a running view switch.
+struct ViewSwitchMove {
+    CPoint* Item; // null once the item was destroyed during the switch
+    std::int32_t DX;
+    std::int32_t DY;
+    std::int32_t StartX;
+    std::int32_t StartY;
+};
+
+class Scheme {
+  public:
+    Scheme() = default;
+    Scheme(const Scheme&) = delete;
+    Scheme& operator=(const Scheme&) = delete;
+    ~Scheme();
+
+    // Lists, newest first; the tails are the oldest objects.
+    CPoint* ItemList = nullptr;
+    CPoint* ItemTail = nullptr;
+    CLink* LinkList = nullptr;
+    CLink* LinkTail = nullptr;
+    std::int32_t ItemCount = 0;
+    std::int32_t LinkCount = 0;
+    std::int32_t LastId = 0;
+
+    CPoint* CurrentView = nullptr;
+    int ViewSwitchFrame = 0;
+    std::vector<ViewSwitchMove> ViewSwitchMoves;
+    std::size_t ViewSwitchOld = 0; // the first records belong to the view being left
+
+    ObjectRef Selected;
+    int EditState = EditIdle;
+    ObjectRef Hovered;
+    int HoverKind = HoverNothing;
+    std::int32_t LinkHandleX = 0;
+    std::int32_t LinkHandleY = 0;
+    // Owned by the canvas; kept here because a view switch ends any drag in progress.
+    int MouseButtonState = MouseButtonNone;
+
+    bool SchemeChanged = false;
+    int BusyDepth = 0;
+    int RedrawRequests = 0;
+    std::uint8_t DefaultItemType = TypeReal;
+
+    // Items and links.
+    CPoint* createItem(std::string name, std::int32_t x, std::int32_t y);
+    CPoint* cloneItem(CPoint* source);
+    void destroyItem(CPoint* item);
+    CLink* createLink(CPoint* from, CPoint* to);
+    void destroyLink(CLink* link);
+    void empty();
+    void changeType(CPoint* item, std::uint8_t type);
+    // Exchanges every link's ends; each link joins its new source's OutLinks chain.
+    void reverseLinks();
+
+    // Gives an item another id; readers call it right after creating the item.
+    void setId(CPoint* item, std::int32_t id);
+    // The newest item with this id, as a scan of ItemList from its head would find it.
+    CPoint* findById(std::int32_t id) const;
+
+    // Traces (their meaning belongs to the propagation step).
+    CVolume* findTrace(CPoint* owner, const CPoint* source) const;
+    // Inserts a new trace before the first one whose source name is greater or equal.
+    CVolume* addTrace(CPoint* owner, CPoint* source);
+
+    // Views.
+    void dropView(CPoint* item);
+    ViewEntry* findOrAddViewEntry(CPoint* projection, CPoint* item);
+    void switchViewpoint(CPoint* projection);
+    void stepViewSwitch();
+    // Runs the switch in progress to its end at once.
+    void completeViewSwitch();
+
+  private:
+    void destroyTrace(CVolume* trace);
+    void destroyViewEntry(ViewEntry* entry);
+    void unlinkFromIdIndex(CPoint* item);
+    void linkIntoIdIndex(CPoint* item);
+    void pushLinkChains(CLink* link);
+
+    std::unordered_map<std::int32_t, CPoint*> newestById_;
+    std::uint64_t lastSeq_ = 0;
+};
+
+// Raises BusyDepth for the lifetime of the guard.
+class BusyGuard {
+  public:
+    explicit BusyGuard(Scheme& scheme) : scheme_(scheme) { ++scheme_.BusyDepth; }
+    ~BusyGuard() { --scheme_.BusyDepth; }
+    BusyGuard(const BusyGuard&) = delete;
+    BusyGuard& operator=(const BusyGuard&) = delete;
+
+  private:
+    Scheme& scheme_;
+};
+
+} // namespace lumeris

@@ -1,0 +1,37 @@
+#include "support/paths.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace lumeris::test {
+
+ScratchDir::ScratchDir() {
+    std::random_device seed;
+    const auto base = std::filesystem::temp_directory_path();
+    do
+        path_ = base / ("lumeris-test-" + std::to_string(seed()));
+    while (std::filesystem::exists(path_));
+    std::filesystem::create_directories(path_);
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void writeFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+} // namespace lumeris::test

@@ -1,0 +1,29 @@
+// Where tests find the project's files and programs, and a scratch folder per test.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace lumeris::test {
+
+inline std::filesystem::path sourceDir() { return LUMERIS_SOURCE_DIR; }
+inline std::filesystem::path cliPath() { return LUMERIS_CLI; }
+
+// A fresh, empty folder under the system's temporary folder, removed when the object dies.
+class ScratchDir {
+  public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+std::string readFile(const std::filesystem::path& path);
+void writeFile(const std::filesystem::path& path, const std::string& bytes);
+
+} // namespace lumeris::test
