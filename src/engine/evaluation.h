@@ -1,0 +1,21 @@
+// The evaluation's program-wide state: the step's guards and the run control's toggles.
+// SchemeChanged, BusyDepth and RedrawRequests live on the Scheme, which every part changes.
+#pragma once
+
+namespace lumeris {
+
+struct Evaluation {
+    bool StepInProgress = false;
+    bool TeachPending = false;
+    float HeldValue = 0;   // the value held on the properties panel's slider; 0 means none
+    bool PanelVisible = false; // the properties panel is shown (the hold phase needs it)
+
+    bool Running = true; // the run toggle, menu item mRunning
+    int TickCount = 100;
+    bool BlinkPhase = true;
+    bool MovementOn = false;
+    bool ShowValues = false;  // mShowValues
+    bool ShowVolumes = false; // mShowVolumes
+};
+
+} // namespace lumeris
