@@ -14,6 +14,8 @@ struct ViewState {
     float ZoomAnchorY = 0;
     std::int32_t CanvasWidth = 0;
     std::int32_t CanvasHeight = 0;
+    bool ShowNames = true; // mShowNames
+    bool ShowLinks = true; // mShowLinks
 };
 
 } // namespace lumeris
