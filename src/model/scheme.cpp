@@ -2,7 +2,9 @@
 
 namespace lumeris {
 
-Scheme::~Scheme() { empty(); }
+Scheme::~Scheme() {
+    empty();
+}
 
 CPoint* Scheme::createItem(std::string name, std::int32_t x, std::int32_t y) {
     auto* item = new CPoint;

@@ -102,10 +102,10 @@ void Scheme::stepViewSwitch() {
         const ViewSwitchMove& m = ViewSwitchMoves[i];
         if (!m.Item)
             continue;
-        const auto dx = static_cast<std::int32_t>(std::trunc(
-            (i < ViewSwitchOld ? rest : c) * static_cast<float>(m.DX)));
-        const auto dy = static_cast<std::int32_t>(std::trunc(
-            (i < ViewSwitchOld ? rest : c) * static_cast<float>(m.DY)));
+        const auto dx = static_cast<std::int32_t>(
+            std::trunc((i < ViewSwitchOld ? rest : c) * static_cast<float>(m.DX)));
+        const auto dy = static_cast<std::int32_t>(
+            std::trunc((i < ViewSwitchOld ? rest : c) * static_cast<float>(m.DY)));
         if (i >= ViewSwitchOld && m.Item->Mark == 1) {
             m.Item->X += dx;
             m.Item->Y += dy;

@@ -6,8 +6,12 @@
 
 namespace lumeris::test {
 
-inline std::filesystem::path sourceDir() { return LUMERIS_SOURCE_DIR; }
-inline std::filesystem::path cliPath() { return LUMERIS_CLI; }
+inline std::filesystem::path sourceDir() {
+    return LUMERIS_SOURCE_DIR;
+}
+inline std::filesystem::path cliPath() {
+    return LUMERIS_CLI;
+}
 
 // A fresh, empty folder under the system's temporary folder, removed when the object dies.
 class ScratchDir {

@@ -14,6 +14,8 @@ void ScenePainter::Repaint(bool ItemsOnly) {
     scheme.RedrawRequests = std::min(1, std::max(0, scheme.RedrawRequests - 1));
 }
 
-void ScenePainter::PaintScene(bool) { surface_.Back.fill(Qt::white); }
+void ScenePainter::PaintScene(bool) {
+    surface_.Back.fill(Qt::white);
+}
 
 } // namespace lumeris
