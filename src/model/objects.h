@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace lumeris {
 
@@ -37,6 +38,9 @@ struct CVolume : CVisual {
     float Value = 0;
     float MinInput = 1;
     float Accum = 0;
+    // Scheme::StepCount of the step that last reset MinInput and Accum; the step resets a
+    // trace when it first touches it instead of visiting every trace up front.
+    std::uint32_t StepStamp = 0;
     CVolume* Prev = nullptr; // owner's trace list, sorted by source name
     CVolume* Next = nullptr;
 
@@ -59,6 +63,24 @@ struct ViewEntry {
     CPoint* Owner = nullptr;
     ViewEntry* ItemPrev = nullptr;
     ViewEntry* ItemNext = nullptr;
+};
+
+// The propagation step's index of one item (kept by src/engine).
+struct ItemStepIndex {
+    CVolume* OwnTrace = nullptr;      // the trace whose Source is the item; it dies with the item
+    std::vector<CVolume*> PassOn;     // own and flag-sourced traces, in trace order
+    std::uint32_t PassOnBuiltFor = 0; // TraceListVersion that PassOn was built from
+    bool PassOnValid = false;
+    bool WasFlag = false; // Type was 2 at the last step; a change invalidates every PassOn
+};
+
+// The propagation step's index of one link (kept by src/engine): the To item's traces that
+// its contributions reach, in the order the link passes its From item's traces. Entries are
+// checked against Source and Owner before use and refilled when they do not match.
+struct LinkStepIndex {
+    CVolume* First = nullptr;
+    std::vector<CVolume*> Rest;
+    std::uint64_t DestroyEpoch = 0; // Scheme::TracesDestroyed when the entries were valid
 };
 
 // An item of the scheme.
@@ -94,6 +116,8 @@ struct CPoint : CVisual {
     CPoint* SameIdNewer = nullptr;      // items sharing this id, in ItemList order
     CPoint* SameIdOlder = nullptr;
     std::uint64_t Seq = 0; // creation order: a larger Seq stands nearer the ItemList head
+    std::uint32_t TraceListVersion = 0; // bumped whenever a trace joins or leaves Traces
+    ItemStepIndex StepIndex;
 };
 
 // A directed link between two items.
@@ -111,6 +135,8 @@ struct CLink : CVisual {
     // Index: To's InLinks chain, in LinkList order.
     CLink* PrevIn = nullptr;
     CLink* NextIn = nullptr;
+
+    LinkStepIndex StepIndex;
 };
 
 } // namespace lumeris

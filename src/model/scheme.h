@@ -81,6 +81,10 @@ class Scheme {
     int RedrawRequests = 0;
     std::uint8_t DefaultItemType = TypeReal;
 
+    // Counters of the propagation step's lazy resets and caches.
+    std::uint32_t StepCount = 0;       // steps started; stamps the traces reset in a step
+    std::uint64_t TracesDestroyed = 0; // bumped whenever a trace is destroyed
+
     // Items and links.
     CPoint* createItem(std::string name, std::int32_t x, std::int32_t y);
     CPoint* cloneItem(CPoint* source);
@@ -105,6 +109,8 @@ class Scheme {
     // Views.
     void dropView(CPoint* item);
     ViewEntry* findOrAddViewEntry(CPoint* projection, CPoint* item);
+    // Frees one view entry; a paste stopped by a data error takes back the entries it added.
+    void removeViewEntry(ViewEntry* entry) { destroyViewEntry(entry); }
     void switchViewpoint(CPoint* projection);
     void stepViewSwitch();
     // Runs the switch in progress to its end at once.

@@ -41,6 +41,8 @@ CVolume* Scheme::addTrace(CPoint* owner, CPoint* source) {
     if (before)
         before->Prev = trace;
 
+    ++owner->TraceListVersion;
+
     trace->SourceNext = source->SourcedTraces;
     if (source->SourcedTraces)
         source->SourcedTraces->SourcePrev = trace;
@@ -56,6 +58,8 @@ void Scheme::destroyTrace(CVolume* trace) {
         trace->SourceNext;
     if (trace->SourceNext)
         trace->SourceNext->SourcePrev = trace->SourcePrev;
+    ++trace->Owner->TraceListVersion;
+    ++TracesDestroyed;
     delete trace;
 }
 

@@ -1,0 +1,124 @@
+// The spread phase: every link adds the traces its From item passes on into its To item.
+#include "engine/trace_ops.h"
+
+#include <cmath>
+
+namespace lumeris::step {
+
+namespace {
+
+bool isFlag(const CPoint* item) {
+    return item->Type == TypeFlag;
+}
+
+// The traces a non-fuzzy item passes on (its own and those of flag items, in trace order).
+// Rebuilt only when the item's trace list or the set of flag items has changed.
+const std::vector<CVolume*>& passOn(CPoint* item) {
+    ItemStepIndex& index = item->StepIndex;
+    if (index.PassOnValid && index.PassOnBuiltFor == item->TraceListVersion)
+        return index.PassOn;
+    index.PassOn.clear();
+    for (CVolume* v = item->Traces; v; v = v->Next)
+        if (v->Source == item || isFlag(v->Source))
+            index.PassOn.push_back(v);
+    index.PassOnBuiltFor = item->TraceListVersion;
+    index.PassOnValid = true;
+    return index.PassOn;
+}
+
+// Resolves, for one link, the To item's trace of each source the link passes, in order.
+// The link's cached entries make this a pointer check in the steady state; a miss searches
+// the target's list from just after the previous hit, since both lists share one order.
+class TargetSlots {
+  public:
+    TargetSlots(Scheme& scheme, CLink* link)
+        : scheme_(scheme), index_(link->StepIndex), target_(link->To) {
+        if (index_.DestroyEpoch != scheme.TracesDestroyed) {
+            index_.First = nullptr;
+            index_.Rest.clear();
+            index_.DestroyEpoch = scheme.TracesDestroyed;
+        }
+    }
+
+    CVolume* next(CPoint* source) {
+        CVolume*& slot = position_ == 0 ? index_.First : restSlot(position_ - 1);
+        ++position_;
+        CVolume* trace = slot;
+        if (!trace || trace->Source != source || trace->Owner != target_)
+            slot = trace = search(source);
+        previous_ = trace;
+        return trace;
+    }
+
+    // The source at this position passes nothing this time; its entry is kept.
+    void skip() { ++position_; }
+
+  private:
+    CVolume*& restSlot(std::size_t i) {
+        if (i >= index_.Rest.size())
+            index_.Rest.resize(i + 1, nullptr);
+        return index_.Rest[i];
+    }
+
+    CVolume* search(CPoint* source) {
+        CVolume* const start = previous_ ? previous_->Next : target_->Traces;
+        for (CVolume* v = start; v; v = v->Next)
+            if (v->Source == source)
+                return v;
+        for (CVolume* v = target_->Traces; v != start; v = v->Next)
+            if (v->Source == source)
+                return v;
+        return newTrace(scheme_, target_, source);
+    }
+
+    Scheme& scheme_;
+    LinkStepIndex& index_;
+    CPoint* const target_;
+    CVolume* previous_ = nullptr;
+    std::size_t position_ = 0;
+};
+
+void spreadLink(Scheme& scheme, CLink* link) {
+    CPoint* const from = link->From;
+    CPoint* const to = link->To;
+    const float c = link->Value;
+    TargetSlots targets(scheme, link);
+
+    // A fuzzy target with a fixed value takes the bare coefficient from every source.
+    if (to->Type == TypeFuzzy && to->IsCust == 1) {
+        for (CVolume* v = from->Traces; v; v = v->Next)
+            accumulate(scheme, to, targets.next(v->Source), c);
+        return;
+    }
+    // A fuzzy item passes on every trace it holds.
+    if (from->Type == TypeFuzzy) {
+        for (CVolume* v = from->Traces; v; v = v->Next) {
+            const float x = isFlag(v->Source) ? std::fabs(v->Value) * c : v->Value * c;
+            accumulate(scheme, to, targets.next(v->Source), x);
+        }
+        return;
+    }
+    // Any other item passes on its own value and the magnitudes of flag traces; no other
+    // trace can pass, so they are not visited.
+    for (CVolume* v : passOn(from)) {
+        if (isFlag(v->Source)) {
+            accumulate(scheme, to, targets.next(v->Source), std::fabs(v->Value) * c);
+            continue;
+        }
+        const float x = v->Value * c;
+        if (x == 0.0f && to->AndOr > 0.5f) {
+            targets.skip();
+            continue;
+        }
+        accumulate(scheme, to, targets.next(v->Source), x);
+    }
+}
+
+} // namespace
+
+void spread(Scheme& scheme) {
+    for (CLink* link = scheme.LinkList; link; link = link->Next)
+        spreadLink(scheme, link);
+}
+
+} // namespace lumeris::step

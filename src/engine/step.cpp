@@ -1,0 +1,131 @@
+// The step's order of phases and guards, the prepare and hold phases, and assign.
+#include "engine/step.h"
+
+#include "engine/number_text.h"
+#include "engine/spreadsheet.h"
+#include "engine/trace_ops.h"
+
+namespace lumeris {
+
+namespace {
+
+// Clears StepInProgress on every way out of the step.
+class InProgress {
+  public:
+    explicit InProgress(Evaluation& eval) : eval_(eval) { eval_.StepInProgress = true; }
+    ~InProgress() { eval_.StepInProgress = false; }
+    InProgress(const InProgress&) = delete;
+    InProgress& operator=(const InProgress&) = delete;
+
+  private:
+    Evaluation& eval_;
+};
+
+bool stepIsDue(const Scheme& scheme, const Evaluation& eval, bool force) {
+    return scheme.SchemeChanged && scheme.MouseButtonState == MouseButtonNone &&
+           !eval.StepInProgress && (force || eval.Running);
+}
+
+// A new stamp for the traces this step resets. When the counter wraps, every stamp goes
+// back to 0 so that no old stamp can pass for the new step's.
+void startStamp(Scheme& scheme) {
+    if (++scheme.StepCount != 0)
+        return;
+    for (CPoint* item = scheme.ItemList; item; item = item->Next)
+        for (CVolume* v = item->Traces; v; v = v->Next)
+            v->StepStamp = 0;
+    scheme.StepCount = 1;
+}
+
+bool isCellAddress(const std::string& url) {
+    return url.size() > 3 && url.compare(0, 4, "DDE:") == 0;
+}
+
+// Feeds the fixed and spreadsheet values in. Resetting the traces is left to the first
+// touch of each trace (see step::touch), which gives the same accumulators.
+void prepareItem(Scheme& scheme, CPoint* item, SpreadsheetLink* sheet) {
+    if (isCellAddress(item->url)) {
+        const std::string cell = item->url.substr(4, 100);
+        if (item->IsCust == 1) {
+            const std::string text = sheet ? sheet->readCell(cell) : std::string();
+            item->Custom = parseNumber(text).value_or(0.0f);
+            assign(scheme, item, item, item->Custom);
+        } else if (sheet) {
+            sheet->pokeCell(cell, formatFixed4(item->Value));
+        }
+    } else if (item->IsCust == 1) {
+        assign(scheme, item, item, item->Custom);
+    }
+}
+
+// A change of any item's flag type changes which traces every item passes on.
+void noteFlagChanges(Scheme& scheme) {
+    bool changed = false;
+    for (CPoint* item = scheme.ItemList; item; item = item->Next) {
+        const bool flag = item->Type == TypeFlag;
+        changed = changed || flag != item->StepIndex.WasFlag;
+        item->StepIndex.WasFlag = flag;
+    }
+    if (changed)
+        for (CPoint* item = scheme.ItemList; item; item = item->Next)
+            item->StepIndex.PassOnValid = false;
+}
+
+void prepare(Scheme& scheme, SpreadsheetLink* sheet) {
+    for (CPoint* item = scheme.ItemList; item; item = item->Next)
+        prepareItem(scheme, item, sheet);
+    noteFlagChanges(scheme);
+}
+
+void combineAll(Scheme& scheme, bool teaching) {
+    for (CPoint* item = scheme.ItemList; item; item = item->Next)
+        step::combine(scheme, item, teaching);
+}
+
+// Re-applies the value the user holds on the properties panel's slider.
+void hold(Scheme& scheme, const Evaluation& eval) {
+    CPoint* const selected = scheme.Selected.item;
+    if (scheme.EditState == EditItemSelected && selected && eval.PanelVisible &&
+        eval.HeldValue != 0.0f)
+        assign(scheme, selected, selected, eval.HeldValue);
+}
+
+} // namespace
+
+bool propagationStep(Scheme& scheme, Evaluation& eval, bool repaintAfter, bool force,
+                     const StepHooks& hooks) {
+    if (!stepIsDue(scheme, eval, force))
+        return false;
+    {
+        BusyGuard busy(scheme);
+        scheme.SchemeChanged = false;
+        InProgress inProgress(eval);
+        startStamp(scheme);
+        prepare(scheme, hooks.spreadsheet);
+        step::spread(scheme);
+        combineAll(scheme, eval.TeachPending);
+        hold(scheme, eval);
+        if (hooks.spreadsheet)
+            hooks.spreadsheet->endStep();
+    }
+    if (scheme.SchemeChanged)
+        ++scheme.RedrawRequests;
+    if (repaintAfter && hooks.repaintItems)
+        hooks.repaintItems();
+    eval.TeachPending = false;
+    if (hooks.processMessages)
+        hooks.processMessages();
+    return true;
+}
+
+void assign(Scheme& scheme, CPoint* item, CPoint* source, float x) {
+    CVolume* trace = step::findOrCreateTrace(scheme, item, source);
+    x = item->Type == TypeBoolean ? (x > 0.0f ? 1.0f : -1.0f) : step::clampUnit(x);
+    if (trace->Value != x)
+        scheme.SchemeChanged = true;
+    trace->Value = x;
+    if (source == item)
+        item->Value = x;
+}
+
+} // namespace lumeris

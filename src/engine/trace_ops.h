@@ -1,0 +1,78 @@
+// The per-trace operations of the step, shared by its phases. Internal to src/engine.
+#pragma once
+
+#include "model/scheme.h"
+
+namespace lumeris::step {
+
+inline float clampUnit(float x) {
+    return x > 1.0f ? 1.0f : (x < -1.0f ? -1.0f : x);
+}
+
+inline bool isBooleanOr(const CPoint* item) {
+    return item->AndOr >= 0.5f;
+}
+
+// The starting value of an accumulation for the item's type.
+inline float identityOf(const CPoint* item) {
+    if (item->Type != TypeBoolean)
+        return 0.0f;
+    return isBooleanOr(item) ? -1.0f : 1.0f;
+}
+
+// Resets MinInput and Accum the first time the current step touches the trace. Traces made
+// during the step carry its stamp already and keep their fresh 1 and 0.
+inline void touch(const Scheme& scheme, CVolume* trace, const CPoint* owner) {
+    if (trace->StepStamp == scheme.StepCount)
+        return;
+    trace->StepStamp = scheme.StepCount;
+    trace->MinInput = 1.0f;
+    trace->Accum = identityOf(owner);
+}
+
+// A new trace of owner for source, in its place by source name.
+inline CVolume* newTrace(Scheme& scheme, CPoint* owner, CPoint* source) {
+    CVolume* trace = scheme.addTrace(owner, source);
+    trace->StepStamp = scheme.StepCount;
+    if (source == owner)
+        owner->StepIndex.OwnTrace = trace;
+    return trace;
+}
+
+inline CVolume* findOrCreateTrace(Scheme& scheme, CPoint* owner, CPoint* source) {
+    if (source == owner && owner->StepIndex.OwnTrace)
+        return owner->StepIndex.OwnTrace;
+    if (CVolume* found = scheme.findTrace(owner, source)) {
+        if (source == owner)
+            owner->StepIndex.OwnTrace = found;
+        return found;
+    }
+    return newTrace(scheme, owner, source);
+}
+
+// Adds one contribution into the trace (contribute, after the lookup).
+inline void accumulate(const Scheme& scheme, CPoint* target, CVolume* trace, float x) {
+    touch(scheme, trace, target);
+    switch (target->Type) {
+    case TypeBoolean:
+        if (isBooleanOr(target))
+            trace->Accum = x > trace->Accum ? x : trace->Accum;
+        else
+            trace->Accum = x < trace->Accum ? x : trace->Accum;
+        break;
+    case TypeReal:
+    case TypeFlag:
+    case TypeFuzzy:
+        trace->MinInput = x < trace->MinInput ? x : trace->MinInput;
+        trace->Accum = trace->Accum + x;
+        break;
+    default:
+        break;
+    }
+}
+
+// Phases, each over the whole scheme.
+void spread(Scheme& scheme);
+void combine(Scheme& scheme, CPoint* item, bool teach);
+
+} // namespace lumeris::step
