@@ -4,6 +4,10 @@
 #include <cmath>
 #include <limits>
 
+#if defined(__SSE2__)
+#include <immintrin.h>
+#endif
+
 namespace lumeris {
 
 namespace {
@@ -37,6 +41,14 @@ void MovementStep::run(Scheme& scheme, float scale, std::int32_t width) {
         if (!std::isfinite(maxSpeed_))
             maxSpeed_ = 0;
         collectIncidentLinks(scheme);
+        xs_.clear(), ys_.clear(), values_.clear();
+        for (const CPoint* p = scheme.ItemList; p; p = p->Next) {
+            xs_.push_back(static_cast<float>(p->X));
+            ys_.push_back(static_cast<float>(p->Y));
+            values_.push_back(p->Value);
+        }
+        pushX_.resize(xs_.size());
+        pushY_.resize(xs_.size());
         std::size_t index = 0;
         for (CPoint* p = scheme.ItemList; p; p = p->Next)
             moveItem(scheme, p, index++);
@@ -111,28 +123,63 @@ void MovementStep::moveItem(Scheme& scheme, CPoint* p, std::size_t index) {
     fx = fx - 0.03f * px;
     fy = fy - 0.03f * py;
 
-    for (const CPoint* r = scheme.ItemList; r; r = r->Next) {
-        if (r == p)
-            continue;
-        const float rx = static_cast<float>(r->X);
-        const float ry = static_cast<float>(r->Y);
-        const float ex = rx + 0.0001f - px;
-        const float ey = ry + 0.0001f - py;
-        const float e = std::sqrt(ex * ex + ey * ey);
-        const float push = 2.0f * L / e;
-        const float M = (std::fabs(r->Value + p->Value) + 1.0f) * (push * push) / n_;
-        // Far from the origin the offset vanishes and two items at one point give e = 0:
-        // such a pair adds no force, as it does nearer the origin where R - P is 0 too.
-        if (!std::isfinite(M))
-            continue;
-        fx = fx - (rx - px) * M;
-        fy = fy - (ry - py) * M;
+    repulsionTerms(index);
+    for (std::size_t r = 0; r < pushX_.size(); ++r) {
+        fx = fx - pushX_[r];
+        fy = fy - pushY_[r];
     }
 
     p->VelX = (clamp(fx, maxSpeed_) + 2.0f * p->VelX) / 3.0f;
     p->VelY = (clamp(fy, maxSpeed_) + 2.0f * p->VelY) / 3.0f;
     p->X = advance(p->X, p->VelX);
     p->Y = advance(p->Y, p->VelY);
+    xs_[index] = static_cast<float>(p->X);
+    ys_[index] = static_cast<float>(p->Y);
+}
+
+// Fills pushX_ and pushY_ with (R - P) x M for every other item R, in list order, so that
+// the caller subtracts them in that order. The terms are independent of each other, so they
+// are computed four at a time; every operation is the same IEEE single-precision operation
+// as in the scalar form, so the results are identical. A pair whose M is not finite (two
+// items at one point far from the origin, where the 0.0001 offset vanishes) adds no force,
+// as the formula gives nearer the origin where R - P is 0 as well: its term is +0, which
+// leaves any sum unchanged. So is P's own slot.
+void MovementStep::repulsionTerms(std::size_t index) {
+    const float px = xs_[index], py = ys_[index], pv = values_[index];
+    const float twoL = 2.0f * length_;
+    const std::size_t count = xs_.size();
+    std::size_t r = 0;
+#if defined(__SSE2__)
+    const __m128 vpx = _mm_set1_ps(px), vpy = _mm_set1_ps(py), vpv = _mm_set1_ps(pv);
+    const __m128 offset = _mm_set1_ps(0.0001f), one = _mm_set1_ps(1.0f);
+    const __m128 vtwoL = _mm_set1_ps(twoL), vn = _mm_set1_ps(n_);
+    const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7FFFFFFF));
+    const __m128 infinity = _mm_set1_ps(std::numeric_limits<float>::infinity());
+    for (; r + 4 <= count; r += 4) {
+        const __m128 rx = _mm_loadu_ps(&xs_[r]), ry = _mm_loadu_ps(&ys_[r]);
+        const __m128 ex = _mm_sub_ps(_mm_add_ps(rx, offset), vpx);
+        const __m128 ey = _mm_sub_ps(_mm_add_ps(ry, offset), vpy);
+        const __m128 e = _mm_sqrt_ps(_mm_add_ps(_mm_mul_ps(ex, ex), _mm_mul_ps(ey, ey)));
+        const __m128 push = _mm_div_ps(vtwoL, e);
+        const __m128 strength =
+            _mm_add_ps(_mm_and_ps(_mm_add_ps(_mm_loadu_ps(&values_[r]), vpv), magnitude), one);
+        const __m128 M = _mm_div_ps(_mm_mul_ps(strength, _mm_mul_ps(push, push)), vn);
+        const __m128 finite = _mm_cmplt_ps(_mm_and_ps(M, magnitude), infinity);
+        _mm_storeu_ps(&pushX_[r], _mm_and_ps(_mm_mul_ps(_mm_sub_ps(rx, vpx), M), finite));
+        _mm_storeu_ps(&pushY_[r], _mm_and_ps(_mm_mul_ps(_mm_sub_ps(ry, vpy), M), finite));
+    }
+#endif
+    for (; r < count; ++r) {
+        const float ex = xs_[r] + 0.0001f - px;
+        const float ey = ys_[r] + 0.0001f - py;
+        const float e = std::sqrt(ex * ex + ey * ey);
+        const float push = twoL / e;
+        const float M = (std::fabs(values_[r] + pv) + 1.0f) * (push * push) / n_;
+        const bool finite = std::isfinite(M);
+        pushX_[r] = finite ? (xs_[r] - px) * M : 0.0f;
+        pushY_[r] = finite ? (ys_[r] - py) * M : 0.0f;
+    }
+    pushX_[index] = pushY_[index] = 0.0f;
 }
 
 } // namespace lumeris

@@ -29,6 +29,7 @@ class MovementStep {
     void collectIncidentLinks(const Scheme& scheme);
     std::size_t indexOf(const CPoint* item) const;
     void moveItem(Scheme& scheme, CPoint* p, std::size_t index);
+    void repulsionTerms(std::size_t index);
     static bool pinned(const Scheme& scheme, const CPoint* p);
 
     // Scratch kept between steps so that a step allocates nothing once warmed up.
@@ -36,6 +37,8 @@ class MovementStep {
     std::vector<std::size_t> firstIncident_;                       // per item, into incident_
     std::vector<Incident> incident_; // grouped per item, each group in LinkList order
     std::vector<std::size_t> fill_;
+    std::vector<float> xs_, ys_, values_; // every item's place and value, in ItemList order
+    std::vector<float> pushX_, pushY_;    // one item's repulsion term from each other item
 
     float n_ = 1;        // 1 + the number of items
     float length_ = 0;   // the preferred link length L
