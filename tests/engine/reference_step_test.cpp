@@ -1,0 +1,297 @@
+// The optimised step against a straightforward reading of the rules, bit for bit, on random
+// schemes that are edited between steps (types, links, deletions, reversal, held values).
+#include "engine/dump.h"
+#include "engine/step.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <vector>
+
+using namespace lumeris;
+
+namespace {
+
+// The rules as written: eager resets and a linear search for every trace.
+namespace reference {
+
+float clampUnit(float x) {
+    return x > 1.0f ? 1.0f : (x < -1.0f ? -1.0f : x);
+}
+
+float identityOf(const CPoint* p) {
+    return p->Type != TypeBoolean ? 0.0f : (p->AndOr >= 0.5f ? -1.0f : 1.0f);
+}
+
+CVolume* traceFor(Scheme& s, CPoint* owner, CPoint* source) {
+    CVolume* v = s.findTrace(owner, source);
+    return v ? v : s.addTrace(owner, source);
+}
+
+void assign(Scheme& s, CPoint* item, CPoint* source, float x) {
+    CVolume* v = traceFor(s, item, source);
+    x = item->Type == TypeBoolean ? (x > 0.0f ? 1.0f : -1.0f) : clampUnit(x);
+    if (v->Value != x)
+        s.SchemeChanged = true;
+    v->Value = x;
+    if (source == item)
+        item->Value = x;
+}
+
+void contribute(Scheme& s, CPoint* item, CPoint* source, float x) {
+    CVolume* v = traceFor(s, item, source);
+    if (item->Type == TypeBoolean) {
+        if (item->AndOr >= 0.5f)
+            v->Accum = x > v->Accum ? x : v->Accum;
+        else
+            v->Accum = x < v->Accum ? x : v->Accum;
+    } else if (item->Type == TypeReal || item->Type == TypeFlag || item->Type == TypeFuzzy) {
+        v->MinInput = x < v->MinInput ? x : v->MinInput;
+        v->Accum = v->Accum + x;
+    }
+}
+
+void spreadLink(Scheme& s, CLink* l) {
+    CPoint* f = l->From;
+    CPoint* t = l->To;
+    const float c = l->Value;
+    for (CVolume* v = f->Traces; v; v = v->Next) {
+        CPoint* src = v->Source;
+        if (t->Type == TypeFuzzy && t->IsCust == 1) {
+            contribute(s, t, src, c);
+        } else if (src->Type == TypeFlag) {
+            contribute(s, t, src, std::fabs(v->Value) * c);
+        } else if (f->Type == TypeFuzzy) {
+            contribute(s, t, src, v->Value * c);
+        } else if (src == f) {
+            const float x = v->Value * c;
+            if (!(x == 0.0f && t->AndOr > 0.5f))
+                contribute(s, t, src, x);
+        }
+    }
+}
+
+void combine(Scheme& s, CPoint* p, bool teach) {
+    float m = 1.0f, sum = identityOf(p), t = 0.0f;
+    int n = 0;
+    for (CVolume* v = p->Traces; v; v = v->Next) {
+        ++n;
+        if (v->Source != p && v->Source->Type != TypeFlag) {
+            if (p->Type == TypeBoolean) {
+                if (p->AndOr >= 0.5f)
+                    sum = v->Accum > sum ? v->Accum : sum;
+                else
+                    sum = v->Accum < sum ? v->Accum : sum;
+            } else if (p->Type >= TypeReal && p->Type <= TypeFuzzy) {
+                m = v->MinInput < m ? v->MinInput : m;
+                sum = sum + v->Accum;
+            }
+        }
+        if (p->Type == TypeBoolean) {
+            t = v->Accum >= 0.0f ? 1.0f : -1.0f;
+        } else {
+            v->Accum = clampUnit(v->Accum);
+            t = (1.0f - p->AndOr) * v->MinInput + p->AndOr * v->Accum;
+        }
+        if (v->Value != t && v->Source != p)
+            s.SchemeChanged = true;
+        v->Value = t;
+    }
+    float r;
+    if (p->Type == TypeBoolean)
+        r = sum > 0.0f ? 1.0f : -1.0f;
+    else if (p->Type == TypeReal || p->Type == TypeFlag)
+        r = clampUnit((1.0f - p->AndOr) * m + p->AndOr * clampUnit(sum));
+    else if (p->Type == TypeFuzzy || p->Type == TypeProjection)
+        r = 0.0f;
+    else
+        r = t;
+    if (p->IsCust == 1)
+        r = p->Custom;
+    if (teach && n >= 2) {
+        const float k = static_cast<float>(n - 1);
+        for (CLink* l = s.LinkList; l; l = l->Next) {
+            if (l->To != p)
+                continue;
+            CPoint* f = l->From;
+            if (std::fabs(f->Value) > 0.0001f)
+                l->Value = ((k - 1.0f) * l->Value + (r / k) / f->Value) / k;
+            l->Value = clampUnit(l->Value);
+            f->Value = (k * f->Value + r / k) / (k + 1.0f);
+        }
+    }
+    if (p->Value != r)
+        s.SchemeChanged = true;
+    p->Value = r;
+    reference::assign(s, p, p, r);
+}
+
+void step(Scheme& s, const Evaluation& e) {
+    s.SchemeChanged = false;
+    for (CPoint* p = s.ItemList; p; p = p->Next) {
+        for (CVolume* v = p->Traces; v; v = v->Next) {
+            v->MinInput = 1.0f;
+            v->Accum = identityOf(p);
+        }
+        if (p->IsCust == 1)
+            reference::assign(s, p, p, p->Custom);
+    }
+    for (CLink* l = s.LinkList; l; l = l->Next)
+        spreadLink(s, l);
+    for (CPoint* p = s.ItemList; p; p = p->Next)
+        combine(s, p, e.TeachPending);
+    CPoint* sel = s.Selected.item;
+    if (s.EditState == EditItemSelected && sel && e.PanelVisible && e.HeldValue != 0.0f)
+        reference::assign(s, sel, sel, e.HeldValue);
+}
+
+} // namespace reference
+
+// Every float of the state, as bits, so that -0 and 0 differ too.
+std::string exactState(const Scheme& s) {
+    std::string out = dumpScheme(s);
+    auto bits = [&](float f) {
+        std::uint32_t b;
+        std::memcpy(&b, &f, 4);
+        out += std::to_string(b) + ' ';
+    };
+    for (const CPoint* p = s.ItemList; p; p = p->Next)
+        for (const CVolume* v = p->Traces; v; v = v->Next) {
+            bits(v->Value);
+            bits(v->MinInput);
+            bits(v->Accum);
+        }
+    for (const CPoint* p = s.ItemList; p; p = p->Next)
+        bits(p->Value);
+    out += s.SchemeChanged ? "changed" : "idle";
+    return out;
+}
+
+CPoint* itemAt(Scheme& s, int index) {
+    CPoint* p = s.ItemList;
+    for (int i = 0; p && i < index; ++i)
+        p = p->Next;
+    return p;
+}
+
+// Builds and edits two schemes identically from one seed.
+class RandomWorld {
+  public:
+    explicit RandomWorld(unsigned seed) : rng_(seed) {}
+
+    void build(Scheme& s, int items, int links) {
+        for (int i = 0; i < items; ++i) {
+            CPoint* p = s.createItem(std::string(1, static_cast<char>('a' + pick(4))), 0, 0);
+            if (pick(3) == 0)
+                p->Name += "\xE0"; // a byte above 127 must sort after the ASCII letters
+            p->Type = static_cast<std::uint8_t>(pickType());
+            p->AndOr = pickAndOr();
+            p->Value = pickValue();
+            p->IsCust = pick(4) == 0 ? 1 : 0;
+            p->Custom = pickValue();
+        }
+        for (int i = 0; i < links; ++i)
+            addLink(s, items);
+    }
+
+    // One random edit of the kinds the program makes between steps.
+    void edit(Scheme& s, Evaluation& e, bool referenceSide) {
+        const int items = s.ItemCount;
+        switch (pick(9)) {
+        case 0:
+            itemAt(s, pick(items))->Type = static_cast<std::uint8_t>(pickType());
+            break;
+        case 1:
+            if (items > 2)
+                s.destroyItem(itemAt(s, pick(items)));
+            break;
+        case 2:
+            addLink(s, items);
+            break;
+        case 3:
+            s.reverseLinks();
+            break;
+        case 4: {
+            CPoint* p = itemAt(s, pick(items));
+            CPoint* src = itemAt(s, pick(items));
+            const float x = pickValue();
+            if (referenceSide)
+                reference::assign(s, p, src, x);
+            else
+                assign(s, p, src, x);
+            break;
+        }
+        case 5:
+            s.Selected.item = itemAt(s, pick(items));
+            s.EditState = EditItemSelected;
+            e.PanelVisible = true;
+            e.HeldValue = pick(2) ? pickValue() : 0.0f;
+            break;
+        case 6:
+            itemAt(s, pick(items))->IsCust = pick(2);
+            break;
+        default:
+            break;
+        }
+        e.TeachPending = pick(3) == 0;
+        s.SchemeChanged = true;
+    }
+
+  private:
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    int pickType() {
+        static const int types[] = {0, 1, 1, 1, 2, 3, 3, 4, 5, 6, 9};
+        return types[pick(11)];
+    }
+    float pickAndOr() {
+        static const float choices[] = {0.0f, 0.3f, 0.5f, 0.7f, 1.0f, 1.0f};
+        return choices[pick(6)];
+    }
+    float pickValue() {
+        if (pick(5) == 0)
+            return 0.0f;
+        return std::uniform_real_distribution<float>(-1.2f, 1.2f)(rng_);
+    }
+    void addLink(Scheme& s, int items) {
+        CLink* l = s.createLink(itemAt(s, pick(items)), itemAt(s, pick(items)));
+        l->Value = pick(6) == 0 ? 0.0f : std::uniform_real_distribution<float>(-1, 1)(rng_);
+    }
+
+    std::mt19937 rng_;
+};
+
+TEST(ReferenceStep, OptimisedStepMatchesTheRulesBitForBit) {
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        Scheme fast, slow;
+        Evaluation fastEval, slowEval;
+        RandomWorld fastRng(seed), slowRng(seed);
+        fastRng.build(fast, 4 + seed % 20, static_cast<int>(seed % 50));
+        slowRng.build(slow, 4 + seed % 20, static_cast<int>(seed % 50));
+        ASSERT_EQ(exactState(fast), exactState(slow));
+        for (int step = 0; step < 25; ++step) {
+            fastRng.edit(fast, fastEval, false);
+            slowRng.edit(slow, slowEval, true);
+            ASSERT_TRUE(propagationStep(fast, fastEval, false, true));
+            reference::step(slow, slowEval);
+            ASSERT_EQ(exactState(fast), exactState(slow)) << "seed " << seed << " step " << step;
+        }
+    }
+}
+
+TEST(ReferenceStep, RunningWithoutEditsStaysIdenticalOverManySteps) {
+    Scheme fast, slow;
+    Evaluation eval;
+    RandomWorld a(99), b(99);
+    a.build(fast, 40, 120);
+    b.build(slow, 40, 120);
+    for (int step = 0; step < 60; ++step) {
+        fast.SchemeChanged = slow.SchemeChanged = true;
+        propagationStep(fast, eval, false, true);
+        reference::step(slow, eval);
+        ASSERT_EQ(exactState(fast), exactState(slow)) << "step " << step;
+    }
+}
+
+} // namespace
