@@ -1,11 +1,15 @@
 #include "cli/commands.h"
 
+#include "cli/convert.h"
+
 #include <cstdio>
 
 namespace lumeris::cli {
 
 const std::vector<Command>& commands() {
-    static const std::vector<Command> table = {};
+    static const std::vector<Command> table = {
+        {"convert", runConvert},
+    };
     return table;
 }
 

@@ -1,0 +1,22 @@
+// The outcome of every reader: success, or the line where reading stopped and the exact
+// message the caller shows (the window in a box, lumeris-cli on stderr).
+#pragma once
+
+#include <string>
+
+namespace lumeris {
+
+struct ReadResult {
+    bool ok = true;
+    int line = 0; // as the reader in use counts lines
+    std::string message;
+
+    static ReadResult success() { return {}; }
+    // A data or conversion error: "Error in data, line N".
+    static ReadResult dataError(int line) {
+        return {false, line, "Error in data, line " + std::to_string(line)};
+    }
+    explicit operator bool() const { return ok; }
+};
+
+} // namespace lumeris
