@@ -1,21 +1,81 @@
 #include "view/qt/scene_painter.h"
 
+#include "view/label_text.h"
+#include "view/qt/frame_printer.h"
+#include "view/qt/layers.h"
+
+#include <QFont>
 #include <algorithm>
 
 namespace lumeris {
 
+ScenePainter::ScenePainter(World& world, Surface& surface)
+    : Background(4, 3, QImage::Format_RGB32), world_(world), surface_(surface) {
+    Background.fill(Qt::white);
+    // The painter asks for "Arial Cyr"; Liberation Sans has Arial's metrics.
+    QFont::insertSubstitutions("Arial Cyr", {"Arial", "Liberation Sans"});
+    QFont::insertSubstitution("Arial", "Liberation Sans");
+}
+
 void ScenePainter::Repaint(bool ItemsOnly) {
     Scheme& scheme = world_.scheme;
-    if (scheme.BusyDepth > 0 || scheme.RedrawRequests <= 0)
+    if (scheme.BusyDepth > 0 || surface_.Back.isNull())
         return;
     BusyGuard busy(scheme);
     PaintScene(ItemsOnly);
-    surface_.present();
-    scheme.RedrawRequests = std::min(1, std::max(0, scheme.RedrawRequests - 1));
+    // A repaint asked for while messages are processed here finds BusyDepth raised and is
+    // served by the next tick through RedrawRequests.
+    if (ProcessEvents)
+        ProcessEvents();
 }
 
-void ScenePainter::PaintScene(bool) {
-    surface_.Back.fill(Qt::white);
+void ScenePainter::PaintScene(bool ItemsOnly) {
+    Scheme& scheme = world_.scheme;
+    if (scheme.RedrawRequests <= 0)
+        return;
+    if (world_.eval.MovementOn && MovementStepHook)
+        MovementStepHook();
+    world_.input.PanSteps = 1;
+    paintLayers(ItemsOnly);
+    surface_.present();
+    // One frame serves every request made before it; at most one more stays owed.
+    scheme.RedrawRequests = std::min(1, std::max(0, scheme.RedrawRequests - 1));
+    if (PrintRequested) {
+        PrintRequested = false;
+        print();
+    }
+}
+
+void ScenePainter::paintLayers(bool ItemsOnly) {
+    PaintFrame frame(world_, surface_.Back, ItemsOnly);
+    const ViewState& view = world_.view;
+    if (!ItemsOnly) {
+        frame.raster.fillRect(0, 0, frame.raster.width(), frame.raster.height(), 0xFFFFFFFF);
+        if (!PrintRequested)
+            paintGrid(frame);
+        paintBackground(frame, Background);
+        paintPhotos(frame);
+        if (view.ShowLinks)
+            paintLinks(frame);
+        frame.setFontSize(nameFontSize(view.Scale));
+        NameSampleWidth = frame.textWidth("IWIWAiwiwa");
+        updateNameColours(world_.scheme);
+        paintHiddenNames(frame);
+        if (view.ZoomLevel > 3)
+            paintLabels(frame);
+    }
+    paintItems(frame, sprites);
+    paintTraces(frame, sprites);
+    frame.setFontSize(nameFontSize(view.Scale));
+    paintOverlay(frame, {world_.eval.PanelVisible, TextWindowVisible});
+    paintMarks(frame);
+}
+
+// Prints what the screen shows; the grid comes back with the frame this requests.
+void ScenePainter::print() {
+    if (Printer)
+        printPicture(surface_.Front, *Printer);
+    ++world_.scheme.RedrawRequests;
 }
 
 } // namespace lumeris

@@ -2,19 +2,47 @@
 // presents it while frames are owed and nothing holds the model busy.
 #pragma once
 
+#include "view/qt/sprites.h"
 #include "view/qt/surface.h"
 #include "world.h"
+
+#include <QImage>
+#include <functional>
+
+class QPrinter;
 
 namespace lumeris {
 
 class ScenePainter {
   public:
-    ScenePainter(World& world, Surface& surface) : world_(world), surface_(surface) {}
+    ScenePainter(World& world, Surface& surface);
 
+    // Draws and presents a frame when one is owed and BusyDepth is 0 or less; ItemsOnly
+    // frames draw the items, traces and highlights over the previous frame.
     void Repaint(bool ItemsOnly);
+
+    // Inputs from the main window.
+    QImage Background;              // bmpBackground; drawn unless BackGroundImage is "none"
+    bool TextWindowVisible = false; // no tooltip while the text window is shown
+    // Set by the print command together with a raised RedrawRequests: the next full frame
+    // is drawn without the grid and printed on Printer (owned by the caller; when it is
+    // null the request is dropped).
+    bool PrintRequested = false;
+    QPrinter* Printer = nullptr;
+    // One movement step, run before each frame while MovementOn is set.
+    std::function<void()> MovementStepHook;
+    // Lets the window system process pending messages at the end of a frame.
+    std::function<void()> ProcessEvents;
+
+    // Outputs for the canvas's hit tests.
+    int NameSampleWidth = 0; // width of "IWIWAiwiwa" in the name font
+
+    Sprites sprites; // iBall and iFuz hold the tint of the last item drawn with them
 
   private:
     void PaintScene(bool ItemsOnly);
+    void paintLayers(bool ItemsOnly);
+    void print();
 
     World& world_;
     Surface& surface_;

@@ -1,0 +1,81 @@
+// The layers under the scheme: the grid, the background picture, the active view's plate
+// and the items' photos.
+#include "view/grid_layers.h"
+#include "view/label_text.h"
+#include "view/qt/layers.h"
+#include "view/qt/qt_picture.h"
+
+namespace lumeris {
+namespace {
+
+// The picture with its transparent colour (the bottom-left pixel) made see-through.
+QImage withTransparency(const QImage& picture) {
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb transparent = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (row[x] == transparent)
+                row[x] = 0;
+    }
+    return image;
+}
+
+// One world unit per two picture pixels, anchored with its top-left corner at (x, y), or
+// with its lower-left corner there when `above` is set.
+void stretchPicture(PaintFrame& frame, const QImage& picture, int x, int y, bool above) {
+    if (picture.isNull())
+        return;
+    const int w = 2 * int(picture.width() * frame.view.Scale);
+    const int h = 2 * int(picture.height() * frame.view.Scale);
+    if (w <= 0 || h <= 0)
+        return;
+    const QRect target(x, above ? y - h : y, w, h);
+    if (target.intersects(QRect(0, 0, frame.raster.width(), frame.raster.height())))
+        frame.painter.drawImage(target, withTransparency(picture));
+}
+
+} // namespace
+
+void paintGrid(PaintFrame& frame) {
+    const ViewState& view = frame.view;
+    for (const GridLayer& layer : gridLayers(view.ZoomLevel, view.Scale)) {
+        const QRgb colour = qRgb(layer.grey, layer.grey, layer.grey);
+        for (std::int64_t v = gridStart(view.ScreenX, layer.spacing);
+             frame.toScreenX(float(v)) < view.CanvasWidth; v += layer.spacing) {
+            const int x = frame.toScreenX(float(v));
+            frame.raster.line(x, 0, x, view.CanvasHeight, colour);
+        }
+        for (std::int64_t v = gridStart(view.ScreenY, layer.spacing);
+             frame.toScreenY(float(v)) < view.CanvasHeight; v += layer.spacing) {
+            const int y = frame.toScreenY(float(v));
+            frame.raster.line(0, y, view.CanvasWidth, y, colour);
+        }
+    }
+}
+
+void paintBackground(PaintFrame& frame, const QImage& picture) {
+    if (frame.world.doc.BackGroundImage == "none")
+        return;
+    stretchPicture(frame, picture, frame.toScreenX(0), frame.toScreenY(0), false);
+}
+
+void paintPhotos(PaintFrame& frame) {
+    frame.setFontSize(nameFontSize(frame.view.Scale));
+    for (CPoint* item = frame.scheme.ItemList; item; item = item->Next) {
+        if (!item->Vis || !frame.isOnScreen(item))
+            continue;
+        const ScreenPoint s = frame.screenOf(item);
+        const bool activeView = item == frame.scheme.CurrentView;
+        if (activeView) {
+            const QRgb plate = qRgb(0xD0, 0xE0, 0xFF);
+            frame.roundRect(s.x - 9, s.y - 10, s.x + 12 + frame.textWidth(item->Name), s.y + 9,
+                            qRgb(0xB0, 0xC0, 0xE0), &plate);
+        }
+        const auto* photo = dynamic_cast<const QtPicture*>(item->PhotoImage.get());
+        if (photo && (item->Type != TypeProjection || activeView))
+            stretchPicture(frame, photo->image, s.x, s.y - 8, true);
+    }
+}
+
+} // namespace lumeris

@@ -1,0 +1,43 @@
+// The layers of a frame, each drawn over the ones before it in this order.
+#pragma once
+
+#include "view/qt/paint_frame.h"
+#include "view/qt/sprites.h"
+
+#include <QImage>
+
+namespace lumeris {
+
+void paintGrid(PaintFrame& frame);
+void paintBackground(PaintFrame& frame, const QImage& picture);
+void paintPhotos(PaintFrame& frame);
+void paintLinks(PaintFrame& frame);
+void updateNameColours(Scheme& scheme);
+void paintHiddenNames(PaintFrame& frame);
+void paintLabels(PaintFrame& frame);
+void paintItems(PaintFrame& frame, Sprites& sprites);
+void paintTraces(PaintFrame& frame, const Sprites& sprites);
+
+// What the overlay needs to know of the windows around the canvas.
+struct OverlayWindows {
+    bool PanelVisible;      // the properties panel
+    bool TextWindowVisible; // the text window
+};
+void paintOverlay(PaintFrame& frame, OverlayWindows windows);
+void paintTooltip(PaintFrame& frame, const CPoint* item);
+void paintMarks(PaintFrame& frame);
+
+// Shared by the layers.
+struct WorldPoint {
+    int x;
+    int y;
+};
+bool isLisp(const CPoint* item);
+bool startsWithStar(const std::string& name);
+// The link's handle: one third of the way from its source to its target, in world units.
+WorldPoint linkHandle(const CLink* link);
+CPoint* selectedItem(const Scheme& scheme); // when EditState is 1
+CPoint* hoveredItem(const Scheme& scheme);  // when HoverKind is 1
+CLink* linkInFocus(const Scheme& scheme);
+
+} // namespace lumeris
