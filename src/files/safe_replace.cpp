@@ -87,6 +87,8 @@ bool replaceKeepingBackup(const std::string& path, const std::string& backup,
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         error = describe("Cannot write", path, errno);
         unlink(temporary.c_str());
+        if (access(path.c_str(), F_OK) != 0) // the backup was moved, not linked: undo that
+            std::rename(backup.c_str(), path.c_str());
         return false;
     }
     return true;

@@ -22,8 +22,7 @@ class UserDialogs {
     virtual ~UserDialogs() = default;
 
     // A message box with an OK button.
-    virtual void message(const std::string& text, const std::string& caption,
-                         MessageIcon icon) = 0;
+    virtual void message(const std::string& text, const std::string& caption, MessageIcon icon) = 0;
     // A question with the warning icon and the buttons Yes and No; true for Yes.
     virtual bool askYesNo(const std::string& text, const std::string& caption) = 0;
     // The chosen file's full path, or nothing when the user cancelled. `folder` is the

@@ -1,0 +1,134 @@
+#include "view/navigation.h"
+
+#include "engine/step.h"
+#include "view/transform.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lumeris {
+
+namespace {
+
+float clampUnit(long double value) {
+    return static_cast<float>(std::clamp<long double>(value, -1.0L, 1.0L));
+}
+
+void anchorAtPointer(World& world) {
+    ViewState& view = world.view;
+    const long double scale = view.Scale;
+    view.ZoomAnchorX = static_cast<float>(world.input.LastMouseX / scale + view.ScreenX);
+    view.ZoomAnchorY = static_cast<float>(world.input.LastMouseY / scale + view.ScreenY);
+}
+
+// An item's position as the canvas shows it, back in world units.
+void anchorAtItem(World& world, const CPoint* item) {
+    ViewState& view = world.view;
+    const long double scale = view.Scale;
+    view.ZoomAnchorX = static_cast<float>(ToScreenX(view, float(item->X)) / scale + view.ScreenX);
+    view.ZoomAnchorY = static_cast<float>(ToScreenY(view, float(item->Y)) / scale + view.ScreenY);
+}
+
+void changeHovered(Scheme& scheme, int delta) {
+    BusyGuard busy(scheme);
+    const long double step = delta / 600.0L;
+    if (scheme.HoverKind == HoverItem && scheme.Hovered.item) {
+        CPoint* item = scheme.Hovered.item;
+        item->IsCust = 1;
+        item->Custom = clampUnit(item->Custom + step);
+        assign(scheme, item, item, item->Custom);
+    } else if (scheme.HoverKind == HoverLink && scheme.Hovered.link) {
+        CLink* link = scheme.Hovered.link;
+        link->Value = clampUnit(link->Value + step);
+        scheme.SchemeChanged = true;
+    }
+}
+
+// While the scale still moves toward a level below 6, the item being worked on (selected,
+// else hovered) is drawn toward the pointer; otherwise the world point under it stays.
+void chooseEaseAnchor(World& world) {
+    const ViewState& view = world.view;
+    const Scheme& scheme = world.scheme;
+    if (view.ZoomLevel >= 6 || view.Scale == zoomTarget(view.ZoomLevel) ||
+        world.input.LinkDragging) {
+        anchorAtPointer(world);
+    } else if (scheme.EditState == EditItemSelected && scheme.Selected.item) {
+        anchorAtItem(world, scheme.Selected.item);
+    } else if (scheme.HoverKind == HoverItem && scheme.Hovered.item) {
+        anchorAtItem(world, scheme.Hovered.item);
+    } else {
+        anchorAtPointer(world);
+    }
+}
+
+void keepAnchorUnderPointer(World& world) {
+    ViewState& view = world.view;
+    const long double scale = view.Scale;
+    view.ScreenX = truncToInt(view.ZoomAnchorX - world.input.LastMouseX / scale);
+    view.ScreenY = truncToInt(view.ZoomAnchorY - world.input.LastMouseY / scale);
+}
+
+} // namespace
+
+float zoomTarget(int level) {
+    return std::ldexp(1.0f, level - 7);
+}
+
+void FormMouseWheel(World& world, int delta, bool ctrl) {
+    Scheme& scheme = world.scheme;
+    ViewState& view = world.view;
+    if (ctrl && !scheme.Hovered.empty()) {
+        changeHovered(scheme, delta);
+    } else {
+        anchorAtPointer(world);
+        if (delta > 0 && view.ZoomLevel > WheelZoomMin)
+            --view.ZoomLevel;
+        else if (delta <= 0 && view.ZoomLevel < WheelZoomMax)
+            ++view.ZoomLevel;
+    }
+    ++scheme.RedrawRequests;
+}
+
+void zoomKey(World& world, char key) {
+    ViewState& view = world.view;
+    anchorAtPointer(world);
+    if (key == '+' && view.ZoomLevel < KeyZoomMax)
+        ++view.ZoomLevel;
+    else if (key == '-' && view.ZoomLevel > KeyZoomMin)
+        --view.ZoomLevel;
+}
+
+void EaseZoom(World& world) {
+    ViewState& view = world.view;
+    Scheme& scheme = world.scheme;
+    chooseEaseAnchor(world);
+    const float target = zoomTarget(view.ZoomLevel);
+    const long double gap = std::fabs(static_cast<long double>(view.Scale) - target);
+    if (gap > view.Scale / 32.0L)
+        ++scheme.RedrawRequests;
+    if (gap > view.Scale / 16.0L) {
+        const bool jump = scheme.LastId > EaseZoomIdLimit;
+        view.Scale = jump ? target : static_cast<float>((view.Scale + target) / 2.0L);
+        keepAnchorUnderPointer(world);
+        ++scheme.RedrawRequests;
+    } else {
+        view.Scale = target;
+        keepAnchorUnderPointer(world);
+    }
+}
+
+void CenterScreen(World& world) {
+    const CPoint* newest = world.scheme.ItemList;
+    if (!newest)
+        return;
+    ViewState& view = world.view;
+    // 64-bit differences: a file may hold coordinates near the ends of the 32-bit range.
+    const std::int64_t halfWidth =
+        (std::int64_t(ToWorldX(view, view.CanvasWidth)) - ToWorldX(view, 0)) / 2;
+    const std::int64_t halfHeight =
+        (std::int64_t(ToWorldY(view, view.CanvasHeight)) - ToWorldY(view, 0)) / 2;
+    view.ScreenX = truncToInt(static_cast<long double>(newest->X - halfWidth));
+    view.ScreenY = truncToInt(static_cast<long double>(newest->Y - halfHeight));
+}
+
+} // namespace lumeris
