@@ -6,9 +6,18 @@
 
 namespace lumeris::cli {
 
+int runLayout(const Arguments& args);
+int runLisp(const Arguments& args);
+int runGenerate(const Arguments& args);
+int runFavorites(const Arguments& args);
+
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         {"convert", runConvert},
+        {"layout", runLayout},
+        {"lisp", runLisp},
+        {"generate", runGenerate},
+        {"favorites", runFavorites},
     };
     return table;
 }
