@@ -1,0 +1,9 @@
+// The UI tests' entry: one QApplication for the whole run (fonts, painting, printing).
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
