@@ -25,12 +25,19 @@ Combination combineTraces(Scheme& scheme, CPoint* item) {
     const bool orItem = isBooleanOr(item);
     const float andOr = item->AndOr;
     Combination c{.sum = identityOf(item)};
-    for (CVolume* v = item->Traces; v; v = v->Next) {
+    const ItemStepIndex& index = refreshIndex(item);
+    const std::vector<CVolume*>& traces = index.Order;
+    const std::size_t count = traces.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        // Traces lie scattered in memory: fetch them ahead of use.
+        if (i + 8 < count)
+            __builtin_prefetch(traces[i + 8], 1);
+        CVolume* const v = traces[i];
         touch(scheme, v, item);
         ++c.count;
         const bool own = v->Source == item;
         // The own trace and the traces of flags are carried but never count as inputs.
-        if (!own && v->Source->Type != TypeFlag) {
+        if (!own && !index.OrderFromFlag[i]) {
             if (boolean) {
                 if (orItem)
                     c.sum = v->Accum > c.sum ? v->Accum : c.sum;

@@ -11,21 +11,6 @@ bool isFlag(const CPoint* item) {
     return item->Type == TypeFlag;
 }
 
-// The traces a non-fuzzy item passes on (its own and those of flag items, in trace order).
-// Rebuilt only when the item's trace list or the set of flag items has changed.
-const std::vector<CVolume*>& passOn(CPoint* item) {
-    ItemStepIndex& index = item->StepIndex;
-    if (index.PassOnValid && index.PassOnBuiltFor == item->TraceListVersion)
-        return index.PassOn;
-    index.PassOn.clear();
-    for (CVolume* v = item->Traces; v; v = v->Next)
-        if (v->Source == item || isFlag(v->Source))
-            index.PassOn.push_back(v);
-    index.PassOnBuiltFor = item->TraceListVersion;
-    index.PassOnValid = true;
-    return index.PassOn;
-}
-
 // Resolves, for one link, the To item's trace of each source the link passes, in order.
 // The link's cached entries make this a pointer check in the steady state; a miss searches
 // the target's list from just after the previous hit, since both lists share one order.
@@ -84,24 +69,27 @@ void spreadLink(Scheme& scheme, CLink* link) {
     const float c = link->Value;
     TargetSlots targets(scheme, link);
 
+    const ItemStepIndex& index = refreshIndex(from);
+
     // A fuzzy target with a fixed value takes the bare coefficient from every source.
     if (to->Type == TypeFuzzy && to->IsCust == 1) {
-        for (CVolume* v = from->Traces; v; v = v->Next)
+        for (CVolume* v : index.Order)
             accumulate(scheme, to, targets.next(v->Source), c);
         return;
     }
     // A fuzzy item passes on every trace it holds.
     if (from->Type == TypeFuzzy) {
-        for (CVolume* v = from->Traces; v; v = v->Next) {
-            const float x = isFlag(v->Source) ? std::fabs(v->Value) * c : v->Value * c;
+        for (std::size_t i = 0; i < index.Order.size(); ++i) {
+            CVolume* const v = index.Order[i];
+            const float x = index.OrderFromFlag[i] ? std::fabs(v->Value) * c : v->Value * c;
             accumulate(scheme, to, targets.next(v->Source), x);
         }
         return;
     }
     // Any other item passes on its own value and the magnitudes of flag traces; no other
     // trace can pass, so they are not visited.
-    for (CVolume* v : passOn(from)) {
-        if (isFlag(v->Source)) {
+    for (CVolume* v : index.PassOn) {
+        if (v->Source != from || isFlag(from)) {
             accumulate(scheme, to, targets.next(v->Source), std::fabs(v->Value) * c);
             continue;
         }
@@ -117,8 +105,19 @@ void spreadLink(Scheme& scheme, CLink* link) {
 } // namespace
 
 void spread(Scheme& scheme) {
-    for (CLink* link = scheme.LinkList; link; link = link->Next)
-        spreadLink(scheme, link);
+    // The links and their targets lie scattered in memory: fetch them ahead of use.
+    constexpr std::size_t nodeAhead = 16, targetAhead = 8;
+    const std::vector<CLink*>& links = scheme.StepLists.Links;
+    const std::size_t count = links.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i + nodeAhead < count)
+            __builtin_prefetch(links[i + nodeAhead]);
+        if (i + targetAhead < count) {
+            __builtin_prefetch(links[i + targetAhead]->StepIndex.First, 1);
+            __builtin_prefetch(links[i + targetAhead]->To);
+        }
+        spreadLink(scheme, links[i]);
+    }
 }
 
 } // namespace lumeris::step

@@ -61,24 +61,24 @@ void prepareItem(Scheme& scheme, CPoint* item, SpreadsheetLink* sheet) {
 // A change of any item's flag type changes which traces every item passes on.
 void noteFlagChanges(Scheme& scheme) {
     bool changed = false;
-    for (CPoint* item = scheme.ItemList; item; item = item->Next) {
+    for (CPoint* item : scheme.StepLists.Items) {
         const bool flag = item->Type == TypeFlag;
         changed = changed || flag != item->StepIndex.WasFlag;
         item->StepIndex.WasFlag = flag;
     }
     if (changed)
-        for (CPoint* item = scheme.ItemList; item; item = item->Next)
-            item->StepIndex.PassOnValid = false;
+        for (CPoint* item : scheme.StepLists.Items)
+            item->StepIndex.Valid = false;
 }
 
 void prepare(Scheme& scheme, SpreadsheetLink* sheet) {
-    for (CPoint* item = scheme.ItemList; item; item = item->Next)
+    for (CPoint* item : scheme.StepLists.Items)
         prepareItem(scheme, item, sheet);
     noteFlagChanges(scheme);
 }
 
 void combineAll(Scheme& scheme, bool teaching) {
-    for (CPoint* item = scheme.ItemList; item; item = item->Next)
+    for (CPoint* item : scheme.StepLists.Items)
         step::combine(scheme, item, teaching);
 }
 
@@ -101,6 +101,7 @@ bool propagationStep(Scheme& scheme, Evaluation& eval, bool repaintAfter, bool f
         scheme.SchemeChanged = false;
         InProgress inProgress(eval);
         startStamp(scheme);
+        step::refreshLists(scheme);
         prepare(scheme, hooks.spreadsheet);
         step::spread(scheme);
         combineAll(scheme, eval.TeachPending);

@@ -71,6 +71,41 @@ inline void accumulate(const Scheme& scheme, CPoint* target, CVolume* trace, flo
     }
 }
 
+// The item's Order and PassOn, rebuilt when its trace list or the set of flag items has
+// changed since they were built.
+inline ItemStepIndex& refreshIndex(CPoint* item) {
+    ItemStepIndex& index = item->StepIndex;
+    if (index.Valid && index.BuiltFor == item->TraceListVersion)
+        return index;
+    index.Order.clear();
+    index.OrderFromFlag.clear();
+    index.PassOn.clear();
+    for (CVolume* v = item->Traces; v; v = v->Next) {
+        const bool fromFlag = v->Source->Type == TypeFlag;
+        index.Order.push_back(v);
+        index.OrderFromFlag.push_back(fromFlag);
+        if (v->Source == item || fromFlag)
+            index.PassOn.push_back(v);
+    }
+    index.BuiltFor = item->TraceListVersion;
+    index.Valid = true;
+    return index;
+}
+
+// ItemList and LinkList as arrays, so that the phases can look ahead and prefetch.
+inline void refreshLists(Scheme& scheme) {
+    auto& lists = scheme.StepLists;
+    if (lists.BuiltFor == scheme.StructureVersion)
+        return;
+    lists.Items.clear();
+    lists.Links.clear();
+    for (CPoint* item = scheme.ItemList; item; item = item->Next)
+        lists.Items.push_back(item);
+    for (CLink* link = scheme.LinkList; link; link = link->Next)
+        lists.Links.push_back(link);
+    lists.BuiltFor = scheme.StructureVersion;
+}
+
 // Phases, each over the whole scheme.
 void spread(Scheme& scheme);
 void combine(Scheme& scheme, CPoint* item, bool teach);

@@ -67,11 +67,13 @@ struct ViewEntry {
 
 // The propagation step's index of one item (kept by src/engine).
 struct ItemStepIndex {
-    CVolume* OwnTrace = nullptr;      // the trace whose Source is the item; it dies with the item
-    std::vector<CVolume*> PassOn;     // own and flag-sourced traces, in trace order
-    std::uint32_t PassOnBuiltFor = 0; // TraceListVersion that PassOn was built from
-    bool PassOnValid = false;
-    bool WasFlag = false; // Type was 2 at the last step; a change invalidates every PassOn
+    CVolume* OwnTrace = nullptr;     // the trace whose Source is the item; it dies with the item
+    std::vector<CVolume*> Order;     // every trace, in trace order
+    std::vector<bool> OrderFromFlag; // per entry of Order: its source is a flag item
+    std::vector<CVolume*> PassOn;    // the own and flag-sourced traces, in trace order
+    std::uint32_t BuiltFor = 0;      // TraceListVersion that Order and PassOn were built from
+    bool Valid = false;              // cleared when any item's flag type changes
+    bool WasFlag = false;            // Type was 2 at the last step
 };
 
 // The propagation step's index of one link (kept by src/engine): the To item's traces that

@@ -21,6 +21,7 @@ CPoint* Scheme::createItem(std::string name, std::int32_t x, std::int32_t y) {
         ItemTail = item;
     ItemList = item;
     ++ItemCount;
+    ++StructureVersion;
     linkIntoIdIndex(item);
     SchemeChanged = true;
     return item;
@@ -54,6 +55,7 @@ CPoint* Scheme::cloneItem(CPoint* source) {
 void Scheme::destroyItem(CPoint* item) {
     BusyGuard busy(*this);
     --ItemCount;
+    ++StructureVersion;
     if (item->Type == TypeProjection || item->ViewEntries)
         dropView(item);
     while (item->EntriesNaming)
@@ -114,6 +116,7 @@ CLink* Scheme::createLink(CPoint* from, CPoint* to) {
         LinkTail = link;
     LinkList = link;
     ++LinkCount;
+    ++StructureVersion;
     pushLinkChains(link);
     LinkHandleX = (2 * from->X + to->X) / 3;
     LinkHandleY = (2 * from->Y + to->Y) / 3;
@@ -131,6 +134,7 @@ void Scheme::destroyLink(CLink* link) {
     (link->Prev ? link->Prev->Next : LinkList) = link->Next;
     (link->Next ? link->Next->Prev : LinkTail) = link->Prev;
     --LinkCount;
+    ++StructureVersion;
     if (Selected.link == link) {
         Selected.clear();
         EditState = EditIdle;

@@ -82,8 +82,15 @@ class Scheme {
     std::uint8_t DefaultItemType = TypeReal;
 
     // Counters of the propagation step's lazy resets and caches.
-    std::uint32_t StepCount = 0;       // steps started; stamps the traces reset in a step
-    std::uint64_t TracesDestroyed = 0; // bumped whenever a trace is destroyed
+    std::uint32_t StepCount = 0;        // steps started; stamps the traces reset in a step
+    std::uint64_t TracesDestroyed = 0;  // bumped whenever a trace is destroyed
+    std::uint64_t StructureVersion = 0; // bumped whenever an item or a link is made or destroyed
+    // The step's flat copies of ItemList and LinkList, rebuilt when StructureVersion moves on.
+    struct {
+        std::vector<CPoint*> Items;
+        std::vector<CLink*> Links;
+        std::uint64_t BuiltFor = ~std::uint64_t{0};
+    } StepLists;
 
     // Items and links.
     CPoint* createItem(std::string name, std::int32_t x, std::int32_t y);
