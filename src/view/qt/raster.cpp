@@ -16,12 +16,13 @@ void Raster::setPixel(int x, int y, QRgb colour) {
         row(y)[x] = colour;
 }
 
-// Liang-Barsky against the image's pixel area; false when nothing of the segment is inside.
+// Liang-Barsky against the image's pixel area grown by one pixel, since a walked pixel lies
+// up to half a pixel off the ideal line; false when nothing of the segment is near.
 bool Raster::clip(double& x0, double& y0, double& x1, double& y1) const {
     double t0 = 0, t1 = 1;
     const double dx = x1 - x0, dy = y1 - y0;
     const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x0, width_ - 1 - x0, y0, height_ - 1 - y0};
+    const double q[4] = {x0 + 1, width_ - x0, y0 + 1, height_ - y0};
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
             if (q[i] < 0)
