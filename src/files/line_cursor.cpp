@@ -5,6 +5,18 @@
 
 namespace lumeris {
 
+namespace {
+
+bool isBlank(char c) {
+    return c == '\t' || c == '\n' || c == '\r' || c == ' ';
+}
+
+bool isSignOrDigit(char c) {
+    return (c >= '0' && c <= '9') || c == '+' || c == '-';
+}
+
+} // namespace
+
 void LineCursor::fail() const {
     throw DataError{line()};
 }
@@ -15,27 +27,27 @@ std::string_view LineCursor::remaining() const {
     return std::string_view(lines_[line_]).substr(position_);
 }
 
-std::string_view LineCursor::takeRun(std::string_view allowed) {
+std::string_view LineCursor::takeRun(bool withPoint) {
     const std::string_view rest = remaining();
-    std::size_t start = rest.find_first_not_of("\t\n\r ");
-    if (start == std::string_view::npos)
-        start = rest.size();
-    std::size_t end = rest.find_first_not_of(allowed, start);
-    if (end == std::string_view::npos)
-        end = rest.size();
+    std::size_t start = 0;
+    while (start < rest.size() && isBlank(rest[start]))
+        ++start;
+    std::size_t end = start;
+    while (end < rest.size() && (isSignOrDigit(rest[end]) || (withPoint && rest[end] == '.')))
+        ++end;
     position_ += end;
     return rest.substr(start, end - start);
 }
 
 std::int32_t LineCursor::readInteger() {
-    const auto value = parseInteger(takeRun("+-0123456789"));
+    const auto value = parseInteger(takeRun(false));
     if (!value)
         fail();
     return *value;
 }
 
 float LineCursor::readReal() {
-    const auto value = parseReal(takeRun("+-.0123456789"));
+    const auto value = parseReal(takeRun(true));
     if (!value)
         fail();
     return *value;

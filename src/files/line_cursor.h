@@ -32,7 +32,8 @@ class LineCursor {
   private:
     // The current line, which must exist and still have characters at the position.
     std::string_view remaining() const;
-    std::string_view takeRun(std::string_view allowed);
+    // Skips blanks, then takes the longest run of signs and digits (and points).
+    std::string_view takeRun(bool withPoint);
 
     const std::vector<std::string>& lines_;
     std::size_t line_;

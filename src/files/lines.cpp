@@ -4,18 +4,17 @@ namespace lumeris {
 
 std::vector<std::string> splitLines(std::string_view bytes) {
     std::vector<std::string> lines;
+    const std::size_t size = bytes.size();
     std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
-            end = bytes.size();
+    while (start < size) {
+        std::size_t end = start;
+        while (end < size && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
         lines.emplace_back(bytes.substr(start, end - start));
-        start = end;
-        if (start == bytes.size())
+        if (end == size)
             break;
-        const bool carriageReturn = bytes[start] == '\r';
-        ++start;
-        if (carriageReturn && start < bytes.size() && bytes[start] == '\n')
+        start = end + 1;
+        if (bytes[end] == '\r' && start < size && bytes[start] == '\n')
             ++start;
     }
     return lines;

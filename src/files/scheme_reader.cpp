@@ -87,14 +87,16 @@ class SchemeReader {
 
     // Load mode gives the item the id read; paste mode a fresh one, remembering the old.
     CPoint* createItem(std::int32_t id) {
-        CPoint* item = scheme_.createItem({}, 0, 0);
         if (pasting()) {
+            CPoint* item = scheme_.createItem({}, 0, 0);
             journal_->itemCreated(item);
             return item;
         }
-        scheme_.setId(item, id);
+        // A new item takes LastId + 1, so it is born with the id read (LastId is set to the
+        // highest id at the end); this spares the id index a second update per item.
+        scheme_.LastId = static_cast<std::int32_t>(static_cast<std::uint32_t>(id) - 1u);
         highestId_ = std::max(highestId_, id);
-        return item;
+        return scheme_.createItem({}, 0, 0);
     }
 
     // The first pasted item lands under the pointer; the others keep their distances to it.
