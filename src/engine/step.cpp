@@ -1,9 +1,10 @@
 // The step's order of phases and guards, the prepare and hold phases, and assign.
 #include "engine/step.h"
 
-#include "engine/number_text.h"
+#include "engine/cell_text.h"
 #include "engine/spreadsheet.h"
 #include "engine/trace_ops.h"
+#include "files/numbers.h"
 
 namespace lumeris {
 
@@ -47,11 +48,14 @@ void prepareItem(Scheme& scheme, CPoint* item, SpreadsheetLink* sheet) {
     if (isCellAddress(item->url)) {
         const std::string cell = item->url.substr(4, 100);
         if (item->IsCust == 1) {
+            // The old link's client text framed the cell's text (the rule kept characters 2 to
+            // 101 and dropped the closing three); a cell of the stand-in has no framing, so
+            // its whole text is the number. No text, or no number, reads as 0.
             const std::string text = sheet ? sheet->readCell(cell) : std::string();
-            item->Custom = parseNumber(text).value_or(0.0f);
+            item->Custom = parseCellNumber(text).value_or(0.0f);
             assign(scheme, item, item, item->Custom);
         } else if (sheet) {
-            sheet->pokeCell(cell, formatFixed4(item->Value));
+            sheet->pokeCell(cell, formatReal(item->Value));
         }
     } else if (item->IsCust == 1) {
         assign(scheme, item, item, item->Custom);
