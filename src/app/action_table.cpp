@@ -1,0 +1,75 @@
+// ActionList1: one row per action. Actions whose commands come with later parts of the
+// program have no handler yet; they exist with their captions and shortcuts all the same.
+#include "app/main_window.h"
+
+#include <QAction>
+
+namespace lumeris {
+
+namespace {
+
+struct ActionRow {
+    const char* name;
+    const char* caption;
+    const char* hint; // empty: none
+    const char* shortcut;
+    void (TfrmMain::*execute)();
+};
+
+const ActionRow ActionTable[] = {
+    {"aNew", "Новая схема...", "", "", &TfrmMain::aNewExecute},
+    {"aOpen", "Открыть...", "", "F12", &TfrmMain::aOpenExecute},
+    {"aSave", "Сохранить", "", "F2", &TfrmMain::aSaveExecute},
+    {"aSaveAs", "Сохранить как...", "", "", &TfrmMain::aSaveAsExecute},
+    {"aAddFavorites", "Вставить Избранное", "", "", &TfrmMain::aAddFavoritesExecute},
+    {"aPrint", "Печать...", "", "Ctrl+P", &TfrmMain::aPrintExecute},
+    {"aExit", "Выход", "", "F10", &TfrmMain::aExitExecute},
+    {"aRun", "Выполнять/остановить", "", "F9", &TfrmMain::aRunExecute},
+    {"aStep", "Шаг", "", "F7", &TfrmMain::aStepExecute},
+    {"aReset", "Сброс значений", "", "Ctrl+F9", &TfrmMain::aResetExecute},
+    {"aNewItem", "Точка", "", "Ins", nullptr},
+    {"aPaste", "Вставить", "", "Ctrl+V", nullptr},
+    {"aDelete", "Удалить", "Удалить -  (Del)", "Del", nullptr},
+    {"aClone", "Создать копию", "", "F5", nullptr},
+    {"aSplit", "Разделить точку на вход и выход", "", "F6", nullptr},
+    {"aUnite", "Объединить точки", "Объединить вход и выход в одну точки", "", nullptr},
+    {"aResetPoint", "Обнулить точку", "", "F11", &TfrmMain::aResetPointExecute},
+    {"aCenterScreen", "Центрировать", "", "Ctrl+A", &TfrmMain::aCenterScreenExecute},
+    {"aAlign", "Движение", "", "Ctrl+F2", &TfrmMain::aAlignExecute},
+    {"aTeach", "Обучить", "Подстроить коэффициенты связей", "Ctrl+F4", &TfrmMain::aTeachExecute},
+    {"aCopy", "Копировать", "", "Ctrl+C", nullptr},
+    {"aCut", "Вырезать", "", "Ctrl+X", nullptr},
+    {"aMatrix", "Матрица", "", "", &TfrmMain::aMatrixExecute},
+    {"aShowVolumes", "Трассировка", "", "F4", &TfrmMain::aShowVolumesExecute},
+    {"aShowValues", "Числа", "", "F3", &TfrmMain::aShowValuesExecute},
+    {"aExitDontSave", "Выйти без сохранения", "", "Ctrl+Q", &TfrmMain::aExitDontSaveExecute},
+};
+
+} // namespace
+
+void TfrmMain::createActions() {
+    for (const ActionRow& row : ActionTable) {
+        auto* action = new QAction(QString::fromUtf8(row.caption), this);
+        action->setObjectName(row.name);
+        if (*row.hint) {
+            action->setToolTip(QString::fromUtf8(row.hint));
+            action->setStatusTip(QString::fromUtf8(row.hint));
+        }
+        action->setShortcut(QKeySequence(QString::fromUtf8(row.shortcut)));
+        if (row.execute)
+            connect(action, &QAction::triggered, this, row.execute);
+        addAction(action);
+        actions_[row.name] = action;
+    }
+    // The check marks shown in the menu.
+    actions_["aAlign"]->setCheckable(true);
+    actions_["aShowValues"]->setCheckable(true);
+    actions_["aShowVolumes"]->setCheckable(true);
+}
+
+QAction* TfrmMain::action(const std::string& name) const {
+    const auto found = actions_.find(name);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+} // namespace lumeris

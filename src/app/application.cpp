@@ -1,0 +1,51 @@
+#include "app/application.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QScreen>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace lumeris {
+
+std::string startupFileName(int argc, const char* const* argv, const std::string& programFolder) {
+    if (argc > 1)
+        return argv[1];
+    return programFolder + "/lumeris.txt";
+}
+
+std::string osLogonName() {
+    if (const passwd* entry = getpwuid(geteuid()))
+        return entry->pw_name;
+    return {};
+}
+
+std::string localShortDate() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+// Members are constructed in the order of the windows: the main window first (its creation
+// step reads the start-up scheme), then the text window, the properties panel, the About box,
+// the text-entry window and the network dialog. The services hold references, which the
+// move into the main window leaves valid for the About box.
+Application::Application(World& world, MainServices services, const std::string& fileName)
+    : frmMain(world, std::move(services), fileName), frmProp2(&frmMain), frmProp(),
+      frmAbout(services.shell, &frmMain), frmText(), frmMatrix(&frmMain) {
+    const int screenHeight = QGuiApplication::primaryScreen()
+                                 ? QGuiApplication::primaryScreen()->geometry().height()
+                                 : 768;
+    frmProp2.move(4, screenHeight - frmProp2.height() - 100);
+    frmProp.setParent(&frmMain, Qt::FramelessWindowHint);
+    frmText.setParent(&frmMain, Qt::FramelessWindowHint);
+    frmProp.hide();
+    frmText.hide();
+    frmMain.setOtherWindows({&frmProp2, &frmProp, &frmAbout, &frmText, &frmMatrix});
+}
+
+void Application::show() {
+    frmMain.showMaximized();
+}
+
+} // namespace lumeris

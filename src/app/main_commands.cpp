@@ -1,0 +1,197 @@
+// The main window's commands: documents, printing, run control, display toggles, the
+// background picture and the About box.
+#include "app/about_box.h"
+#include "app/main_window.h"
+#include "import/favorites_command.h"
+#include "import/lisp_command.h"
+#include "view/navigation.h"
+#include "view/qt/cp1251.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMenu>
+
+namespace lumeris {
+
+void TfrmMain::aNewExecute() {
+    workflow_.aNew();
+}
+
+void TfrmMain::aOpenExecute() {
+    workflow_.aOpen();
+}
+
+void TfrmMain::aSaveExecute() {
+    workflow_.aSave();
+}
+
+void TfrmMain::aSaveAsExecute() {
+    workflow_.aSaveAs();
+}
+
+void TfrmMain::aExitExecute() {
+    if (workflow_.aExit())
+        close();
+}
+
+void TfrmMain::aExitDontSaveExecute() {
+    services_.end.end(0);
+}
+
+void TfrmMain::aPrintExecute() {
+    if (services_.dialogs.printDialog())
+        painter_.PrintRequested = true;
+    ++world_.scheme.RedrawRequests;
+}
+
+void TfrmMain::AboutClick() {
+    if (!windows_.frmAbout)
+        return;
+    windows_.frmAbout->exec();
+    ++world_.scheme.RedrawRequests;
+}
+
+void TfrmMain::aAddFavoritesExecute() {
+    lumeris::aAddFavoritesExecute(world_, services_.dialogs, QDir::homePath().toStdString());
+}
+
+void TfrmMain::PasteLisp1Click() {
+    lumeris::PasteLisp1Click(world_, toCp1251(QGuiApplication::clipboard()->text()));
+}
+
+void TfrmMain::aMatrixExecute() {
+    if (windows_.frmMatrix)
+        windows_.frmMatrix->show();
+}
+
+void TfrmMain::aRunExecute() {
+    world_.eval.Running = !world_.eval.Running;
+    world_.scheme.SchemeChanged = true;
+    ++world_.scheme.RedrawRequests;
+    syncChecks();
+}
+
+void TfrmMain::stepNow(bool teach) {
+    if (teach)
+        world_.eval.TeachPending = true;
+    StepHooks hooks;
+    hooks.repaintItems = [this] { Repaint(true); };
+    propagationStep(world_.scheme, world_.eval, true, true, hooks);
+    world_.scheme.SchemeChanged = true;
+}
+
+void TfrmMain::aStepExecute() {
+    stepNow(false);
+    ++world_.scheme.RedrawRequests;
+}
+
+void TfrmMain::aTeachExecute() {
+    stepNow(true);
+}
+
+void TfrmMain::aResetExecute() {
+    world_.eval.Running = false;
+    for (CPoint* item = world_.scheme.ItemList; item; item = item->Next) {
+        item->Value = 0;
+        for (CVolume* trace = item->Traces; trace; trace = trace->Next)
+            trace->Value = 0;
+    }
+    ++world_.scheme.RedrawRequests;
+    syncChecks();
+}
+
+// Acts on what the pointer is over, not on the selection.
+void TfrmMain::aResetPointExecute() {
+    Scheme& scheme = world_.scheme;
+    if (scheme.HoverKind == HoverItem && scheme.Hovered.item) {
+        CPoint* item = scheme.Hovered.item;
+        item->Custom = 0;
+        item->IsCust = 0;
+        item->Value = 0;
+    } else if (scheme.HoverKind == HoverLink && scheme.Hovered.link) {
+        scheme.Hovered.link->Value = 0;
+    }
+    scheme.SchemeChanged = true;
+    ++scheme.RedrawRequests;
+    Repaint(false);
+}
+
+void TfrmMain::N1Click() {
+    world_.scheme.reverseLinks();
+}
+
+void TfrmMain::setDefaultItemType(std::uint8_t type) {
+    world_.scheme.DefaultItemType = type;
+}
+
+void TfrmMain::aCenterScreenExecute() {
+    CenterScreen(world_);
+}
+
+void TfrmMain::aAlignExecute() {
+    world_.eval.MovementOn = !world_.eval.MovementOn;
+    syncChecks();
+}
+
+void TfrmMain::aShowValuesExecute() {
+    world_.eval.ShowValues = !world_.eval.ShowValues;
+    syncChecks();
+    ++world_.scheme.RedrawRequests;
+    Repaint(false);
+}
+
+void TfrmMain::aShowVolumesExecute() {
+    world_.eval.ShowVolumes = !world_.eval.ShowVolumes;
+    syncChecks();
+}
+
+// A toggle: ticking asks for a picture; unticking, or cancelling the dialog, removes it.
+void TfrmMain::mPictureClick() {
+    if (!mPictureChecked_) {
+        if (const auto file = services_.dialogs.pickPicture(workflow_.DialogFolder)) {
+            world_.doc.BackGroundImage = toCp1251(QString::fromStdString(*file));
+            if (world_.doc.BackGroundImage != "none")
+                pictures_.loadBackground(world_.doc);
+            ++world_.scheme.RedrawRequests;
+            syncChecks();
+            return;
+        }
+    }
+    world_.doc.BackGroundImage = "none";
+    mPictureChecked_ = false;
+    ++world_.scheme.RedrawRequests;
+    syncChecks();
+    Repaint(false);
+}
+
+void TfrmMain::mShowNamesClick() {
+    world_.view.ShowNames = !world_.view.ShowNames;
+    syncChecks();
+    ++world_.scheme.RedrawRequests;
+    Repaint(false);
+}
+
+void TfrmMain::mShowLinksClick() {
+    world_.view.ShowLinks = !world_.view.ShowLinks;
+    syncChecks();
+    ++world_.scheme.RedrawRequests;
+    Repaint(false);
+}
+
+void TfrmMain::syncChecks() {
+    const auto check = [this](const char* name, bool on) {
+        if (QAction* item = pmPaper->findChild<QAction*>(name, Qt::FindChildrenRecursively))
+            item->setChecked(on);
+    };
+    check("mRunning", world_.eval.Running);
+    check("mPicture", mPictureChecked_);
+    check("mShowNames", world_.view.ShowNames);
+    check("mShowLinks", world_.view.ShowLinks);
+    actions_.at("aAlign")->setChecked(world_.eval.MovementOn);
+    actions_.at("aShowValues")->setChecked(world_.eval.ShowValues);
+    actions_.at("aShowVolumes")->setChecked(world_.eval.ShowVolumes);
+}
+
+} // namespace lumeris

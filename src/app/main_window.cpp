@@ -1,0 +1,198 @@
+#include "app/main_window.h"
+
+#include "app/about_box.h"
+#include "view/navigation.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+namespace lumeris {
+
+TfrmMain::TfrmMain(World& world, MainServices services, const std::string& fileName)
+    : world_(world), services_(std::move(services)), painter_(world, surface_),
+      pictures_(painter_.Background,
+                [this] {
+                    ++world_.scheme.RedrawRequests;
+                    mPictureChecked_ = true;
+                }),
+      workflow_(world, services_.dialogs, workflowHooks(), &pictures_) {
+    setObjectName("frmMain");
+    setWindowTitle("Lumeris");
+    createCanvas();
+    createActions();
+    createMenu();
+    painter_.Printer = services_.printer;
+    painter_.MovementStepHook = [this] {
+        movement_.run(world_.scheme, world_.view.Scale, DXDraw1->width());
+    };
+    painter_.ProcessEvents = [] { QCoreApplication::processEvents(); };
+    runCreationStep(fileName);
+}
+
+TfrmMain::~TfrmMain() = default;
+
+// Panel1 fills the client area with a one-pixel border; DXDraw1 fills the panel.
+void TfrmMain::createCanvas() {
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setAutoFillBackground(true);
+    Panel1->setPalette(QPalette(Qt::white));
+    auto* layout = new QVBoxLayout(Panel1);
+    layout->setContentsMargins(1, 1, 1, 1);
+    DXDraw1 = new Canvas(world_, surface_, Panel1);
+    layout->addWidget(DXDraw1);
+    setCentralWidget(Panel1);
+    DXDraw1->onResize = [this] { FormResize(); };
+    DXDraw1->onContextMenu = [this](QPoint at) { pmPaper->popup(at); };
+    surfaceCreated_ = true;
+}
+
+void TfrmMain::runCreationStep(const std::string& fileName) {
+    ViewState& view = world_.view;
+    view.ScreenX = 0;
+    view.ScreenY = 0;
+    view.ZoomLevel = 0;
+    world_.doc.BackGroundImage = "none";
+    world_.input.PopupShown = false;
+    world_.doc.FileName = fileName;
+    workflow_.Open();
+
+    Scheme& scheme = world_.scheme;
+    scheme.MouseButtonState = MouseButtonNone;
+    world_.input.PressedObject = nullptr;
+    world_.input.LinkDragging = false;
+    scheme.Selected.clear();
+    scheme.Hovered.clear();
+    scheme.HoverKind = HoverNothing;
+    scheme.EditState = EditIdle;
+    world_.eval.BlinkPhase = true;
+    RefreshPropertiesPanel();
+
+    Timer1.setObjectName("Timer1");
+    Timer1.setInterval(50);
+    connect(&Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+    Timer1.start();
+    if (view.ZoomLevel == 0) {
+        view.ZoomLevel = 7;
+        view.Scale = 1.0f / 64;
+    }
+    ++scheme.RedrawRequests;
+    syncChecks();
+}
+
+WorkflowHooks TfrmMain::workflowHooks() {
+    WorkflowHooks hooks;
+    hooks.setTitle = [this](const std::string& title) {
+        setWindowTitle(QString::fromStdString(title));
+    };
+    hooks.setCurrentFolder = [](const std::string& folder) {
+        QDir::setCurrent(QString::fromStdString(folder));
+    };
+    hooks.pointerNudge = [this] {
+        DXDraw1->DXDraw1MouseMove(world_.input.LastMouseX + 1, world_.input.LastMouseY);
+    };
+    hooks.repaintNow = [this] { Repaint(false); };
+    hooks.endProgram = [this](int code) { services_.end.end(code); };
+    hooks.logonName = services_.logonName;
+    hooks.shortDate = services_.shortDate;
+    hooks.windowWidth = [this] { return frameGeometry().width(); };
+    hooks.windowHeight = [this] { return frameGeometry().height(); };
+    return hooks;
+}
+
+TickHooks TfrmMain::tickHooks() {
+    TickHooks hooks;
+    hooks.step.repaintItems = [this] { Repaint(true); };
+    hooks.step.processMessages = [] { QCoreApplication::processEvents(); };
+    hooks.RefreshPropertiesPanel = [this] { RefreshPropertiesPanel(); };
+    hooks.textWindowVisible = [this] {
+        return windows_.frmProp2 && windows_.frmProp2->isVisible();
+    };
+    hooks.Repaint = [this](bool itemsOnly) { Repaint(itemsOnly); };
+    return hooks;
+}
+
+void TfrmMain::Timer1Timer() {
+    lumeris::Timer1Timer(world_, tickHooks());
+    syncChecks();
+}
+
+void TfrmMain::Repaint(bool ItemsOnly) {
+    const int presented = surface_.Presented;
+    painter_.TextWindowVisible = windows_.frmProp2 && windows_.frmProp2->isVisible();
+    painter_.Repaint(ItemsOnly);
+    if (surface_.Presented != presented)
+        DXDraw1->update();
+}
+
+void TfrmMain::RefreshPropertiesPanel() {
+    if (!windows_.frmProp)
+        return;
+    windows_.frmProp->RefreshPropertiesPanel();
+    world_.eval.PanelVisible = windows_.frmProp->isVisible();
+}
+
+void TfrmMain::FormResize() {
+    {
+        BusyGuard busy(world_.scheme);
+        world_.view.CanvasHeight = DXDraw1->height();
+        world_.view.CanvasWidth = DXDraw1->width();
+    }
+    if (!surfaceCreated_)
+        return;
+    if (windows_.frmProp)
+        windows_.frmProp->hide();
+    if (windows_.frmText)
+        windows_.frmText->hide();
+    world_.eval.PanelVisible = false;
+    ++world_.scheme.RedrawRequests;
+}
+
+void TfrmMain::FormMouseWheel(int delta, bool ctrl) {
+    lumeris::FormMouseWheel(world_, delta, ctrl);
+    RefreshPropertiesPanel();
+}
+
+// The keys of the main window that belong to this window: Esc and the zoom keys.
+void TfrmMain::FormKeyDown(int key) {
+    if (key == Qt::Key_Escape) {
+        if (services_.dialogs.askYesNo("Сохранить?", "Lumeris exit"))
+            workflow_.Save();
+        services_.end.end(0);
+    } else if (key == Qt::Key_Plus) {
+        zoomKey(world_, '+');
+    } else if (key == Qt::Key_Minus) {
+        zoomKey(world_, '-');
+    }
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (!workflow_.closeQuery()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Timer1.stop();
+    QCoreApplication::quit();
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event) {
+    FormKeyDown(event->key());
+}
+
+void TfrmMain::wheelEvent(QWheelEvent* event) {
+    FormMouseWheel(event->angleDelta().y(), event->modifiers() & Qt::ControlModifier);
+    event->accept();
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    ++world_.scheme.RedrawRequests;
+    QMainWindow::showEvent(event);
+}
+
+} // namespace lumeris

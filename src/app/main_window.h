@@ -1,0 +1,139 @@
+// TfrmMain: the main window. It owns the canvas and its surface, the painter, the document
+// workflow, the run timer, the actions and the context menu; the scheme itself lives in the
+// World it is given. Its wiring is split by job: the action table (action_table.cpp), the
+// context menu (paper_menu.cpp), the commands (main_commands.cpp) and the events here.
+#pragma once
+
+#include "app/canvas.h"
+#include "app/seams.h"
+#include "app/shell_windows.h"
+#include "app/timer_tick.h"
+#include "files/qt/qt_picture_loader.h"
+#include "files/workflow.h"
+#include "view/movement.h"
+#include "view/qt/scene_painter.h"
+#include "view/qt/surface.h"
+#include "world.h"
+
+#include <QMainWindow>
+#include <QTimer>
+#include <map>
+#include <string>
+
+class QMenu;
+class QPrinter;
+
+namespace lumeris {
+
+class TfrmAbout;
+
+// The services the window reaches the system through; tests pass scripted ones.
+struct MainServices {
+    UserDialogs& dialogs;
+    ShellLauncher& shell;
+    ProgramEnd& end;
+    QPrinter* printer = nullptr;
+    std::function<std::string()> logonName; // the OS user name
+    std::function<std::string()> shortDate; // today in the user's short date format
+};
+
+// The windows created after the main window; start-up hands them over.
+struct OtherWindows {
+    TfrmProp2* frmProp2 = nullptr;
+    TfrmProp* frmProp = nullptr;
+    TfrmAbout* frmAbout = nullptr;
+    TfrmText* frmText = nullptr;
+    TfrmMatrix* frmMatrix = nullptr;
+};
+
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Runs the creation step: the view reset, FileName from `fileName`, the start-up scheme
+    // opened, the timer started.
+    TfrmMain(World& world, MainServices services, const std::string& fileName);
+    ~TfrmMain() override;
+
+    void setOtherWindows(const OtherWindows& windows) { windows_ = windows; }
+
+    QAction* action(const std::string& name) const;
+    QMenu* menu() const { return pmPaper; }
+    Workflow& workflow() { return workflow_; }
+    Surface& surface() { return surface_; }
+    ScenePainter& painter() { return painter_; }
+    Canvas* canvas() const { return DXDraw1; }
+    bool pictureShown() const { return mPictureChecked_; }
+
+    // The painter's guarded entry; the canvas shows a presented frame.
+    void Repaint(bool ItemsOnly);
+    void Timer1Timer();
+    QTimer Timer1;
+
+    // Commands of the action table and the menu.
+    void aNewExecute();
+    void aOpenExecute();
+    void aSaveExecute();
+    void aSaveAsExecute();
+    void aPrintExecute();
+    void aExitExecute();
+    void aExitDontSaveExecute();
+    void aRunExecute();
+    void aStepExecute();
+    void aTeachExecute();
+    void aResetExecute();
+    void aResetPointExecute();
+    void aCenterScreenExecute();
+    void aAlignExecute();
+    void aShowValuesExecute();
+    void aShowVolumesExecute();
+    void aMatrixExecute();
+    void aAddFavoritesExecute();
+    void PasteLisp1Click();
+    void AboutClick();
+    void N1Click();
+    void setDefaultItemType(std::uint8_t type);
+    void mPictureClick();
+    void mShowNamesClick();
+    void mShowLinksClick();
+    // The check marks follow the state they show.
+    void syncChecks();
+
+    // Events of the main window, callable as the toolkit would call them.
+    void FormMouseWheel(int delta, bool ctrl);
+    void FormKeyDown(int key);
+    void FormResize();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void createActions();
+    void createMenu();
+    void createCanvas();
+    void runCreationStep(const std::string& fileName);
+    void RefreshPropertiesPanel();
+    void stepNow(bool teach);
+    WorkflowHooks workflowHooks();
+    TickHooks tickHooks();
+
+    World& world_;
+    MainServices services_;
+    Surface surface_;
+    ScenePainter painter_;
+    MovementStep movement_;
+    QtPictureLoader pictures_;
+    Workflow workflow_;
+    OtherWindows windows_;
+    bool mPictureChecked_ = false;
+    bool surfaceCreated_ = false;
+
+    QWidget* Panel1 = nullptr;
+    Canvas* DXDraw1 = nullptr;
+    QMenu* pmPaper = nullptr;
+    std::map<std::string, QAction*> actions_;
+};
+
+} // namespace lumeris
