@@ -1,0 +1,74 @@
+#include "engine/commands.h"
+
+namespace lumeris {
+
+void toggleRunning(Scheme& scheme, Evaluation& eval) {
+    eval.Running = !eval.Running;
+    scheme.SchemeChanged = true;
+    ++scheme.RedrawRequests;
+}
+
+void stepCommand(Scheme& scheme, Evaluation& eval, const StepHooks& hooks) {
+    propagationStep(scheme, eval, true, true, hooks);
+    scheme.SchemeChanged = true;
+    ++scheme.RedrawRequests;
+}
+
+void teachCommand(Scheme& scheme, Evaluation& eval, const StepHooks& hooks) {
+    eval.TeachPending = true;
+    propagationStep(scheme, eval, true, true, hooks);
+    scheme.SchemeChanged = true;
+}
+
+void resetValues(Scheme& scheme, Evaluation& eval) {
+    eval.Running = false;
+    for (CPoint* item = scheme.ItemList; item; item = item->Next) {
+        item->Value = 0;
+        for (CVolume* v = item->Traces; v; v = v->Next)
+            v->Value = 0;
+    }
+    ++scheme.RedrawRequests;
+}
+
+void zeroHovered(Scheme& scheme) {
+    const bool onItem = scheme.HoverKind == HoverItem || scheme.HoverKind == HoverItemName;
+    if (onItem && scheme.Hovered.item) {
+        CPoint* item = scheme.Hovered.item;
+        item->Custom = 0;
+        item->IsCust = 0;
+        item->Value = 0;
+    } else if (scheme.HoverKind == HoverLink && scheme.Hovered.link) {
+        scheme.Hovered.link->Value = 0;
+    }
+    scheme.SchemeChanged = true;
+    ++scheme.RedrawRequests;
+}
+
+void chooseDefaultLogic(Scheme& scheme, DefaultLogic logic) {
+    switch (logic) {
+    case DefaultLogic::Boolean:
+        scheme.DefaultItemType = TypeBoolean;
+        break;
+    case DefaultLogic::Fuzzy:
+        scheme.DefaultItemType = TypeFuzzy;
+        break;
+    case DefaultLogic::Real:
+        scheme.DefaultItemType = TypeReal;
+        break;
+    }
+}
+
+void toggleMovement(Evaluation& eval) {
+    eval.MovementOn = !eval.MovementOn;
+}
+
+void toggleShowValues(Scheme& scheme, Evaluation& eval) {
+    eval.ShowValues = !eval.ShowValues;
+    ++scheme.RedrawRequests;
+}
+
+void toggleShowVolumes(Evaluation& eval) {
+    eval.ShowVolumes = !eval.ShowVolumes;
+}
+
+} // namespace lumeris
