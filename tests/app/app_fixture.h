@@ -1,0 +1,58 @@
+// A whole program in a test: the windows with scripted dialogs, a recording shell and a
+// recorded end instead of the real ones.
+#pragma once
+
+#include "app/application.h"
+#include "files/workflow_script.h"
+#include "support/paths.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace lumeris::test {
+
+struct RecordingShell : ShellLauncher {
+    std::vector<std::string> opened;
+    bool open(const std::string& address) override {
+        opened.push_back(address);
+        return true;
+    }
+};
+
+struct RecordingEnd : ProgramEnd {
+    int ended = 0;
+    void end(int) override { ++ended; }
+};
+
+struct AppTest : ::testing::Test {
+    ScratchDir dir;
+    World world;
+    ScriptedDialogs dialogs;
+    RecordingShell shell;
+    RecordingEnd end;
+    std::unique_ptr<Application> app;
+
+    void start(const std::string& fileName) {
+        MainServices services{dialogs,
+                              shell,
+                              end,
+                              nullptr,
+                              [] { return std::string("anna"); },
+                              [] { return std::string("08.12.2026"); }};
+        app = std::make_unique<Application>(world, services, fileName);
+    }
+    std::string path(const std::string& name) const { return (dir / name).string(); }
+    TfrmMain& main() { return app->frmMain; }
+    // A scheme file with the named items.
+    void makeScheme(const std::string& file, std::initializer_list<const char*> names) {
+        World other;
+        Workflow writer(other, dialogs, {});
+        for (const char* name : names)
+            other.scheme.createItem(name, 0, 0);
+        other.doc.FileName = path(file);
+        ASSERT_TRUE(writer.Save());
+    }
+};
+
+} // namespace lumeris::test
