@@ -6,6 +6,7 @@
 
 namespace lumeris::cli {
 
+int runRun(const Arguments& args);
 int runLayout(const Arguments& args);
 int runLisp(const Arguments& args);
 int runGenerate(const Arguments& args);
@@ -14,6 +15,7 @@ int runFavorites(const Arguments& args);
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         {"convert", runConvert},
+        {"run", runRun},
         {"layout", runLayout},
         {"lisp", runLisp},
         {"generate", runGenerate},

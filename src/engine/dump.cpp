@@ -1,6 +1,7 @@
 #include "engine/dump.h"
 
 #include <cstdio>
+#include <fstream>
 
 namespace lumeris {
 
@@ -47,6 +48,14 @@ std::string dumpScheme(const Scheme& scheme) {
         out += '\n';
     }
     return out;
+}
+
+bool saveDump(const std::string& path, const Scheme& scheme) {
+    const std::string text = dumpScheme(scheme);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    return static_cast<bool>(out);
 }
 
 } // namespace lumeris

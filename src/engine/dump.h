@@ -13,4 +13,7 @@ namespace lumeris {
 // "L <fromId> <toId> <Value>". Reals are C's %.9g of the float; lines end with LF.
 std::string dumpScheme(const Scheme& scheme);
 
+// Writes dumpScheme's text to the file; false when it could not be written.
+bool saveDump(const std::string& path, const Scheme& scheme);
+
 } // namespace lumeris

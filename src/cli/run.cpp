@@ -1,0 +1,43 @@
+// lumeris-cli run IN -n N [--teach] [-o OUT] [--dump DUMP]: N Step commands (Teach commands
+// with --teach) on the scheme read from IN, nothing selected, no button held, no held value.
+// Spreadsheet items use NS.csv in the current folder, as the program does.
+#include "cli/commands.h"
+#include "cli/io.h"
+#include "engine/commands.h"
+#include "engine/csv_spreadsheet.h"
+#include "engine/dump.h"
+
+#include <cstdio>
+
+namespace lumeris::cli {
+
+int runRun(const Arguments& args) {
+    const auto parsed = parseArguments(
+        args, {.withValue = {"-n", "-o", "--dump"}, .flags = {"--teach"}, .positionalCount = 1});
+    if (!parsed || !parsed->value("-n"))
+        return usage();
+    const auto steps = integerArgument(*parsed->value("-n"));
+    if (!steps || *steps < 0)
+        return usage();
+
+    World world;
+    if (const int status = readSchemeInput(parsed->positional[0], world))
+        return status;
+    CsvSpreadsheet sheet;
+    StepHooks hooks;
+    hooks.spreadsheet = &sheet;
+    const bool teach = parsed->has("--teach");
+    for (std::int32_t i = 0; i < *steps; ++i) {
+        if (teach)
+            teachCommand(world.scheme, world.eval, hooks);
+        else
+            stepCommand(world.scheme, world.eval, hooks);
+    }
+    if (const auto dump = parsed->value("--dump"); dump && !saveDump(*dump, world.scheme)) {
+        std::fprintf(stderr, "Can not write %s\n", dump->c_str());
+        return 4;
+    }
+    return writeSchemeOutput(parsed->value("-o"), world);
+}
+
+} // namespace lumeris::cli
