@@ -5,6 +5,7 @@
 #include "files/reader_support.h"
 #include "files/text_fields.h"
 
+#include <cstdint>
 #include <optional>
 #include <unordered_map>
 
@@ -92,10 +93,15 @@ class SchemeReader {
             journal_->itemCreated(item);
             return item;
         }
+        highestId_ = std::max(highestId_, id);
+        if (id == INT32_MIN) {
+            CPoint* item = scheme_.createItem({}, 0, 0);
+            scheme_.setId(item, id);
+            return item;
+        }
         // A new item takes LastId + 1, so it is born with the id read (LastId is set to the
         // highest id at the end); this spares the id index a second update per item.
-        scheme_.LastId = static_cast<std::int32_t>(static_cast<std::uint32_t>(id) - 1u);
-        highestId_ = std::max(highestId_, id);
+        scheme_.LastId = id - 1;
         return scheme_.createItem({}, 0, 0);
     }
 

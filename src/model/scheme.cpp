@@ -118,8 +118,9 @@ CLink* Scheme::createLink(CPoint* from, CPoint* to) {
     ++LinkCount;
     ++StructureVersion;
     pushLinkChains(link);
-    LinkHandleX = (2 * from->X + to->X) / 3;
-    LinkHandleY = (2 * from->Y + to->Y) / 3;
+    // Summed in 64 bits: positions near the 32-bit limits must not overflow; the third fits.
+    LinkHandleX = static_cast<std::int32_t>((2 * std::int64_t{from->X} + to->X) / 3);
+    LinkHandleY = static_cast<std::int32_t>((2 * std::int64_t{from->Y} + to->Y) / 3);
     SchemeChanged = true;
     return link;
 }

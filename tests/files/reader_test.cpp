@@ -59,7 +59,7 @@ TEST(Reader, LoadsTheExampleScheme) {
 
 TEST(Reader, FieldsTypesVisibilityAndIds) {
     Loaded in(schemeText({"40|-5|7|260|0.5|0.25|-1|1|0|n|u|p|t", "-3|0|0|-1|0|0|0|0|1|||||",
-                          "9|0|0|1|0|0|0|0|2||||"}));
+                          "9|0|0|1|0|0|0|0|2||||", "-2147483648|0|0|1|0|0|0|0|1||||"}));
     ASSERT_TRUE(in.result) << in.result.message;
     const CPoint* first = in.scheme.ItemTail;
     EXPECT_EQ(first->id, 40);
@@ -72,7 +72,8 @@ TEST(Reader, FieldsTypesVisibilityAndIds) {
     EXPECT_EQ(first->url, "u");
     EXPECT_EQ(first->photo, "p");
     EXPECT_EQ(first->Prev->Type, 255);
-    EXPECT_FALSE(in.scheme.ItemList->Vis); // only 1 means visible
+    EXPECT_FALSE(in.scheme.ItemList->Next->Vis); // only 1 means visible
+    EXPECT_EQ(in.scheme.findById(INT32_MIN), in.scheme.ItemList);
     EXPECT_EQ(in.scheme.LastId, 40);
     EXPECT_EQ(in.scheme.findById(-3), first->Prev);
 }
@@ -195,6 +196,24 @@ TEST(Reader, ViewGroupErrorsAndTheirLines) {
     EXPECT_EQ(lineOf({" 7|2", "1|0|0|1"}), 10);
     EXPECT_EQ(lineOf({" 7|1", "1|0|0"}), 9);
     EXPECT_EQ(lineOf({"x7|1"}), 8);
+}
+
+} // namespace
+} // namespace lumeris
+
+namespace lumeris {
+namespace {
+
+// Found by the round-trip fuzzer: a link between items near the 32-bit limits.
+TEST(Reader, ExtremePositionsAndIdsReadWithoutOverflow) {
+    Loaded in(test::schemeText({"2147483647|2147483647|-2147483648|1|0|1|0|0|1|a|||",
+                                "-2147483648|2147483647|-2147483648|1|0|1|0|0|1|b|||"},
+                               {"2147483647|-2147483648|1|0|"}));
+    ASSERT_TRUE(in.result) << in.result.message;
+    EXPECT_EQ(in.scheme.LinkHandleX, INT32_MAX);
+    EXPECT_EQ(in.scheme.LinkHandleY, INT32_MIN);
+    EXPECT_EQ(in.scheme.LastId, INT32_MAX);
+    EXPECT_EQ(in.scheme.LinkList->To, in.scheme.ItemList);
 }
 
 } // namespace
