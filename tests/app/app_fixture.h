@@ -32,6 +32,9 @@ struct AppTest : ::testing::Test {
     RecordingShell shell;
     RecordingEnd end;
     std::unique_ptr<Application> app;
+    // Saving moves the process's current folder; the scratch folder goes away after the test.
+    const std::filesystem::path startFolder = std::filesystem::current_path();
+    ~AppTest() override { std::filesystem::current_path(startFolder); }
 
     void start(const std::string& fileName) {
         MainServices services{dialogs,
