@@ -32,6 +32,12 @@ bool readField(const std::string& text, int& value, std::string& error) {
     return true;
 }
 
+// origin + steps x step, wrapping like 32-bit arithmetic rather than overflowing.
+std::int32_t place(std::int32_t origin, int steps, int step) {
+    return static_cast<std::int32_t>(static_cast<std::int64_t>(origin) +
+                                     static_cast<std::int64_t>(steps) * step);
+}
+
 float drawValue(std::mt19937& random) {
     return static_cast<float>(static_cast<int>(random() % 201) / 100.0 - 1.0);
 }
@@ -58,7 +64,7 @@ void generateNetwork(Scheme& scheme, const NetworkShape& shape, std::int32_t x0,
     for (int r = 1; r <= shape.Rows; ++r)
         for (int c = 1; c <= shape.Cols; ++c) {
             const std::string name = "n[" + std::to_string(r) + "," + std::to_string(c) + "]";
-            CPoint* item = scheme.createItem(name, x0 + c * shape.DX, y0 - r * shape.DY);
+            CPoint* item = scheme.createItem(name, place(x0, c, shape.DX), place(y0, -r, shape.DY));
             item->Value = random ? drawValue(*random) : 1.0f;
             at(r, c) = item;
         }
