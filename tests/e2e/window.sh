@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# End to end: the real program under Xvfb, started with a scheme. The window's title, read
+# from the X server, is the file's title; F2 saves and leaves the backup; Ctrl+Q ends at once
+# without touching the file. Every wait is bounded, so the test never hangs.
+# Usage: window.sh LUMERIS LUMERIS_CLI
+set -euo pipefail
+lumeris=$(realpath "$1")
+cli=$(realpath "$2")
+
+if [ -z "${LUMERIS_E2E_INSIDE:-}" ]; then
+  export LUMERIS_E2E_INSIDE=1
+  exec timeout 90 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$lumeris" "$cli"
+fi
+
+scratch=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Waits up to $1 tenths of a second for the command after it to succeed.
+wait_for() {
+  local tenths=$1
+  shift
+  for ((i = 0; i < tenths; i++)); do
+    "$@" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+"$cli" generate --rows 2 --cols 3 -o "$scratch/scheme.txt"
+cd "$scratch"
+QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/scheme.txt" &
+pid=$!
+
+wait_for 200 xdotool search --name "^scheme - Lumeris$" || fail "no window titled 'scheme - Lumeris'"
+wid=$(xdotool search --name "^scheme - Lumeris$" | head -n 1)
+title=$(xprop -id "$wid" _NET_WM_NAME | sed -e 's/^[^"]*"//' -e 's/"$//')
+[ "$title" = "scheme - Lumeris" ] || fail "title is '$title'"
+
+[ ! -e scheme.txt.bak ] || fail "a backup exists before saving"
+xdotool windowfocus --sync "$wid"
+xdotool key --clearmodifiers F2
+wait_for 100 test -e scheme.txt.bak || fail "F2 wrote no backup"
+kill -0 "$pid" || fail "the program ended after F2"
+
+before=$(md5sum scheme.txt)
+backup=$(md5sum scheme.txt.bak)
+xdotool windowfocus --sync "$wid"
+xdotool key --clearmodifiers ctrl+q
+wait_for 100 bash -c "! kill -0 $pid" || fail "Ctrl+Q did not end the program"
+pid=
+[ "$(md5sum scheme.txt)" = "$before" ] || fail "Ctrl+Q changed the file"
+[ "$(md5sum scheme.txt.bak)" = "$backup" ] || fail "Ctrl+Q changed the backup"
+echo "e2e window: ok"
