@@ -8,7 +8,8 @@ ninja -C build -j2
 scratch=$(mktemp -d /tmp/lumeris-demo.XXXXXX)
 cp -r examples/. "$scratch/"
 echo "Demo copied to $scratch"
-if [ -x build/src/lumeris ]; then
-  exec build/src/lumeris "$scratch/demo.txt"
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display: run it from a graphical session (or under xvfb-run)." >&2
+  exit 1
 fi
-exec build/src/lumeris-cli convert "$scratch/demo.txt"
+exec build/src/lumeris "$scratch/demo.txt"
