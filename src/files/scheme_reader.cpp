@@ -22,8 +22,8 @@ class SchemeReader {
   public:
     SchemeReader(const std::vector<std::string>& lines, const ReadMode& mode, Scheme& scheme,
                  ViewState& view, Document& doc, PictureLoader* pictures)
-        : cursor_(lines, 2), mode_(mode), scheme_(scheme), view_(view), doc_(doc),
-          pictures_(pictures) {
+        : cursor_(lines, 2), lineCount_(lines.size()), mode_(mode), scheme_(scheme), view_(view),
+          doc_(doc), pictures_(pictures) {
         if (pasting())
             journal_.emplace(scheme, doc);
     }
@@ -94,15 +94,29 @@ class SchemeReader {
             return item;
         }
         highestId_ = std::max(highestId_, id);
+        CPoint* item;
         if (id == INT32_MIN) {
-            CPoint* item = scheme_.createItem({}, 0, 0);
+            item = scheme_.createItem({}, 0, 0);
             scheme_.setId(item, id);
-            return item;
+        } else {
+            // A new item takes LastId + 1, so it is born with the id read (LastId is set to
+            // the highest id at the end); this spares the id index a second update per item.
+            scheme_.LastId = id - 1;
+            item = scheme_.createItem({}, 0, 0);
         }
-        // A new item takes LastId + 1, so it is born with the id read (LastId is set to the
-        // highest id at the end); this spares the id index a second update per item.
-        scheme_.LastId = id - 1;
-        return scheme_.createItem({}, 0, 0);
+        rememberLoaded(id, item);
+        return item;
+    }
+
+    // Load mode: the usual small ids go into a plain table, bounded by the number of lines,
+    // which links look up without hashing. Every item read is newer than any item the scheme
+    // held before, so the table's item is the one the scan from the head would find.
+    void rememberLoaded(std::int32_t id, CPoint* item) {
+        if (id < 0 || static_cast<std::size_t>(id) > lineCount_)
+            return;
+        if (loadedById_.size() <= static_cast<std::size_t>(id))
+            loadedById_.resize(static_cast<std::size_t>(id) + 1);
+        loadedById_[static_cast<std::size_t>(id)] = item;
     }
 
     // The first pasted item lands under the pointer; the others keep their distances to it.
@@ -167,6 +181,9 @@ class SchemeReader {
             const auto pasted = pastedById_.find(id);
             if (pasted != pastedById_.end())
                 return pasted->second;
+        } else if (id >= 0 && static_cast<std::size_t>(id) < loadedById_.size() &&
+                   loadedById_[static_cast<std::size_t>(id)]) {
+            return loadedById_[static_cast<std::size_t>(id)];
         }
         CPoint* item = scheme_.findById(id);
         if (!item)
@@ -175,6 +192,7 @@ class SchemeReader {
     }
 
     LineCursor cursor_;
+    std::size_t lineCount_;
     const ReadMode& mode_;
     Scheme& scheme_;
     ViewState& view_;
@@ -187,6 +205,7 @@ class SchemeReader {
     std::int32_t viewCount_ = 0;
     std::int32_t highestId_ = 0;
     std::unordered_map<std::int32_t, CPoint*> pastedById_;
+    std::vector<CPoint*> loadedById_;
     std::int32_t anchorX_ = 0;
     std::int32_t anchorY_ = 0;
 };
