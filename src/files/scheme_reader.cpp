@@ -41,6 +41,12 @@ class SchemeReader {
             if (journal_)
                 journal_->undo(scheme_, doc_);
             return ReadResult::dataError(error.line);
+        } catch (...) {
+            // Failures that are not data errors (a picture loader's, say) go on to the general
+            // error report, but a paste still takes back what it added.
+            if (journal_)
+                journal_->undo(scheme_, doc_);
+            throw;
         }
     }
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace lumeris {
 namespace {
 
@@ -139,6 +141,31 @@ TEST(Paste, ADataErrorLeavesTheSchemeAsItWas) {
         // The scheme goes on working: the next item takes the next id.
         EXPECT_EQ(s.scheme.createItem("z", 0, 0)->id, 4);
     }
+}
+
+} // namespace
+} // namespace lumeris
+
+namespace lumeris {
+namespace {
+
+struct ThrowingLoader : PictureLoader {
+    std::unique_ptr<Picture> loadPhoto(const std::string&, const std::string&) override {
+        throw std::runtime_error("out of memory");
+    }
+    void loadBackground(const Document&) override {}
+};
+
+TEST(Paste, AFailureOfThePictureLoaderAlsoTakesThePasteBack) {
+    Existing s;
+    const std::string before = s.state();
+    ThrowingLoader pictures;
+    EXPECT_THROW(readScheme(test::schemeText(
+                                {test::itemRow(1, 0, 0, "x"), "2|0|0|1|0|1|0|0|1|y||photo.bmp|"}),
+                            ReadMode::paste(0, 0), s.scheme, s.view, s.doc, &pictures),
+                 std::runtime_error);
+    EXPECT_EQ(s.state(), before);
+    EXPECT_EQ(s.scheme.BusyDepth, 0);
 }
 
 } // namespace
