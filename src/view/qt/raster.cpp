@@ -16,78 +16,67 @@ void Raster::setPixel(int x, int y, QRgb colour) {
         row(y)[x] = colour;
 }
 
-// Liang-Barsky against the image's pixel area grown by one pixel, since a walked pixel lies
-// up to half a pixel off the ideal line; false when nothing of the segment is near.
-bool Raster::clip(double& x0, double& y0, double& x1, double& y1) const {
-    double t0 = 0, t1 = 1;
-    const double dx = x1 - x0, dy = y1 - y0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x0 + 1, width_ - x0, y0 + 1, height_ - y0};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
+namespace {
+
+// The classic integer walk along the major axis from step 0 to M - 1 (the end point left
+// out) moves the minor coordinate `moves(i)` times by step i. Both are closed forms, so a
+// line can be cut to the image and split into runs without walking the parts outside.
+struct Walk {
+    long long major, minor; // M >= m >= 0, M > 0
+
+    long long moves(long long i) const { return (2 * minor * i + major - 1) / (2 * major); }
+    // The first step whose minor coordinate has moved k times.
+    long long start(long long k) const {
+        if (k <= 0)
+            return 0;
+        if (minor == 0)
+            return major;
+        return (2 * major * k - major + 1 + 2 * minor - 1) / (2 * minor);
     }
-    x1 = x0 + t1 * dx, y1 = y0 + t1 * dy;
-    x0 = x0 + t0 * dx, y0 = y0 + t0 * dy;
-    return true;
+};
+
+// The steps i in [lo, hi) for which origin + sign * i lies in [0, limit).
+void keepInside(long long origin, int sign, int limit, long long& lo, long long& hi) {
+    if (sign > 0) {
+        lo = std::max(lo, -origin);
+        hi = std::min(hi, limit - origin);
+    } else {
+        lo = std::max(lo, origin - limit + 1);
+        hi = std::min(hi, origin + 1);
+    }
 }
 
+} // namespace
+
 void Raster::line(int x0, int y0, int x1, int y1, QRgb colour) {
-    const int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-    int steps = std::max(dx, dy); // the end point is left out
-    if (steps == 0)
+    const bool xMajor = std::abs(x1 - x0) >= std::abs(y1 - y0);
+    const int a0 = xMajor ? x0 : y0, b0 = xMajor ? y0 : x0; // major and minor start
+    const int a1 = xMajor ? x1 : y1, b1 = xMajor ? y1 : x1;
+    const int sa = a0 < a1 ? 1 : -1, sb = b0 < b1 ? 1 : -1;
+    const Walk walk{std::abs(a1 - a0), std::abs(b1 - b0)};
+    if (walk.major == 0)
         return;
-    const bool inside = std::min(x0, x1) >= 0 && std::max(x0, x1) < width_ &&
-                        std::min(y0, y1) >= 0 && std::max(y0, y1) < height_;
-    int first = 0;
-    if (!inside) {
-        // Walk only the steps whose pixels can lie inside the image.
-        double cx0 = x0, cy0 = y0, cx1 = x1, cy1 = y1;
-        if (!clip(cx0, cy0, cx1, cy1))
-            return;
-        const double along0 = dx >= dy ? std::fabs(cx0 - x0) : std::fabs(cy0 - y0);
-        const double along1 = dx >= dy ? std::fabs(cx1 - x0) : std::fabs(cy1 - y0);
-        first = std::max(0, int(std::floor(std::min(along0, along1))) - 1);
-        steps = std::min(steps, int(std::ceil(std::max(along0, along1))) + 2);
-    }
-    // Error terms of the classic integer walk, advanced to step `first` in closed form.
-    const int major = std::max(dx, dy), minor = std::min(dx, dy);
-    long long err = 2LL * minor - major;
-    int x = x0, y = y0;
-    if (first > 0) {
-        const long long moves = (2LL * minor * first + major - 1) / (2LL * major);
-        err = 2LL * minor * (first + 1) - major - 2LL * major * moves;
-        if (dx >= dy)
-            x += sx * first, y += sy * int(moves);
-        else
-            y += sy * first, x += sx * int(moves);
-    }
-    for (int i = first; i < steps; ++i) {
-        if (unsigned(x) < unsigned(width_) && unsigned(y) < unsigned(height_))
-            row(y)[x] = colour;
-        if (err > 0) {
-            if (dx >= dy)
-                y += sy;
-            else
-                x += sx;
-            err -= 2LL * major;
+    long long lo = 0, hi = walk.major;
+    keepInside(a0, sa, xMajor ? width_ : height_, lo, hi);
+    if (lo >= hi)
+        return;
+    long long kLo = walk.moves(lo), kHi = walk.moves(hi - 1) + 1;
+    keepInside(b0, sb, xMajor ? height_ : width_, kLo, kHi);
+    // One run per minor coordinate: a row segment for a flat line, a column for a steep one.
+    for (long long k = kLo; k < kHi; ++k) {
+        const long long first = std::max(lo, walk.start(k));
+        const long long count = std::min(hi, walk.start(k + 1)) - first;
+        if (count <= 0)
+            continue;
+        const int a = int(a0 + sa * first), b = int(b0 + sb * k);
+        if (xMajor) {
+            std::fill_n(row(b) + (sa > 0 ? a : a - count + 1), count, colour);
+        } else {
+            QRgb* pixel = row(a) + b;
+            const qsizetype step = sa * stride_ / qsizetype(sizeof(QRgb));
+            for (long long i = 0; i < count; ++i, pixel += step)
+                *pixel = colour;
         }
-        if (dx >= dy)
-            x += sx;
-        else
-            y += sy;
-        err += 2LL * minor;
     }
 }
 

@@ -34,7 +34,6 @@ class Raster {
     void blit(int x, int y, const QImage& sprite);
 
   private:
-    bool clip(double& x0, double& y0, double& x1, double& y1) const;
     void fillPolygon(const std::array<ScreenPoint, 4>& points, QRgb colour);
     QRgb* row(int y) { return reinterpret_cast<QRgb*>(bits_ + std::ptrdiff_t(y) * stride_); }
 
