@@ -2,6 +2,7 @@
 // background picture and the About box.
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "engine/commands.h"
 #include "import/favorites_command.h"
 #include "import/lisp_command.h"
 #include "view/navigation.h"
@@ -67,54 +68,25 @@ void TfrmMain::aMatrixExecute() {
 }
 
 void TfrmMain::aRunExecute() {
-    world_.eval.Running = !world_.eval.Running;
-    world_.scheme.SchemeChanged = true;
-    ++world_.scheme.RedrawRequests;
+    toggleRunning(world_.scheme, world_.eval);
     syncChecks();
-}
-
-void TfrmMain::stepNow(bool teach) {
-    if (teach)
-        world_.eval.TeachPending = true;
-    StepHooks hooks;
-    hooks.repaintItems = [this] { Repaint(true); };
-    propagationStep(world_.scheme, world_.eval, true, true, hooks);
-    world_.scheme.SchemeChanged = true;
 }
 
 void TfrmMain::aStepExecute() {
-    stepNow(false);
-    ++world_.scheme.RedrawRequests;
+    stepCommand(world_.scheme, world_.eval, stepHooks());
 }
 
 void TfrmMain::aTeachExecute() {
-    stepNow(true);
+    teachCommand(world_.scheme, world_.eval, stepHooks());
 }
 
 void TfrmMain::aResetExecute() {
-    world_.eval.Running = false;
-    for (CPoint* item = world_.scheme.ItemList; item; item = item->Next) {
-        item->Value = 0;
-        for (CVolume* trace = item->Traces; trace; trace = trace->Next)
-            trace->Value = 0;
-    }
-    ++world_.scheme.RedrawRequests;
+    resetValues(world_.scheme, world_.eval);
     syncChecks();
 }
 
-// Acts on what the pointer is over, not on the selection.
 void TfrmMain::aResetPointExecute() {
-    Scheme& scheme = world_.scheme;
-    if (scheme.HoverKind == HoverItem && scheme.Hovered.item) {
-        CPoint* item = scheme.Hovered.item;
-        item->Custom = 0;
-        item->IsCust = 0;
-        item->Value = 0;
-    } else if (scheme.HoverKind == HoverLink && scheme.Hovered.link) {
-        scheme.Hovered.link->Value = 0;
-    }
-    scheme.SchemeChanged = true;
-    ++scheme.RedrawRequests;
+    zeroHovered(world_.scheme);
     Repaint(false);
 }
 
@@ -122,8 +94,8 @@ void TfrmMain::N1Click() {
     world_.scheme.reverseLinks();
 }
 
-void TfrmMain::setDefaultItemType(std::uint8_t type) {
-    world_.scheme.DefaultItemType = type;
+void TfrmMain::setDefaultItemType(DefaultLogic logic) {
+    chooseDefaultLogic(world_.scheme, logic);
 }
 
 void TfrmMain::aCenterScreenExecute() {
@@ -131,19 +103,18 @@ void TfrmMain::aCenterScreenExecute() {
 }
 
 void TfrmMain::aAlignExecute() {
-    world_.eval.MovementOn = !world_.eval.MovementOn;
+    toggleMovement(world_.eval);
     syncChecks();
 }
 
 void TfrmMain::aShowValuesExecute() {
-    world_.eval.ShowValues = !world_.eval.ShowValues;
+    toggleShowValues(world_.scheme, world_.eval);
     syncChecks();
-    ++world_.scheme.RedrawRequests;
     Repaint(false);
 }
 
 void TfrmMain::aShowVolumesExecute() {
-    world_.eval.ShowVolumes = !world_.eval.ShowVolumes;
+    toggleShowVolumes(world_.eval);
     syncChecks();
 }
 

@@ -107,18 +107,26 @@ WorkflowHooks TfrmMain::workflowHooks() {
 
 TickHooks TfrmMain::tickHooks() {
     TickHooks hooks;
-    hooks.step.repaintItems = [this] { Repaint(true); };
-    hooks.step.processMessages = [] { QCoreApplication::processEvents(); };
-    hooks.RefreshPropertiesPanel = [this] { RefreshPropertiesPanel(); };
+    hooks.step = stepHooks();
+    hooks.refreshPropertiesPanel = [this] { RefreshPropertiesPanel(); };
+    hooks.easeZoom = [this] { EaseZoom(world_); };
     hooks.textWindowVisible = [this] {
         return windows_.frmProp2 && windows_.frmProp2->isVisible();
     };
-    hooks.Repaint = [this](bool itemsOnly) { Repaint(itemsOnly); };
+    hooks.repaint = [this] { Repaint(false); };
+    return hooks;
+}
+
+// The step lets pending window messages through, as every long operation here does.
+StepHooks TfrmMain::stepHooks() {
+    StepHooks hooks;
+    hooks.repaintItems = [this] { Repaint(true); };
+    hooks.processMessages = [] { QCoreApplication::processEvents(); };
     return hooks;
 }
 
 void TfrmMain::Timer1Timer() {
-    lumeris::Timer1Timer(world_, tickHooks());
+    timerTick(world_.scheme, world_.eval, world_.input, tickHooks());
     syncChecks();
 }
 

@@ -7,7 +7,8 @@
 #include "app/canvas.h"
 #include "app/seams.h"
 #include "app/shell_windows.h"
-#include "app/timer_tick.h"
+#include "engine/commands.h"
+#include "engine/tick.h"
 #include "files/qt/qt_picture_loader.h"
 #include "files/workflow.h"
 #include "view/movement.h"
@@ -91,7 +92,7 @@ class TfrmMain : public QMainWindow {
     void PasteLisp1Click();
     void AboutClick();
     void N1Click();
-    void setDefaultItemType(std::uint8_t type);
+    void setDefaultItemType(DefaultLogic logic);
     void mPictureClick();
     void mShowNamesClick();
     void mShowLinksClick();
@@ -115,7 +116,7 @@ class TfrmMain : public QMainWindow {
     void createCanvas();
     void runCreationStep(const std::string& fileName);
     void RefreshPropertiesPanel();
-    void stepNow(bool teach);
+    StepHooks stepHooks();
     WorkflowHooks workflowHooks();
     TickHooks tickHooks();
 

@@ -79,16 +79,16 @@ void TfrmMain::createMenu() {
     const struct {
         const char* caption;
         const char* name;
-        std::uint8_t type;
-    } types[] = {{"Двоичные (boolean)", "mLogicBoolean", TypeBoolean},
-                 {"Нечеткие (fuzzy)", "mLogicVolumes", TypeFuzzy},
-                 {"Действительные (real)", "mLogicReal", TypeReal}};
+        DefaultLogic logic;
+    } types[] = {{"Двоичные (boolean)", "mLogicBoolean", DefaultLogic::Boolean},
+                 {"Нечеткие (fuzzy)", "mLogicVolumes", DefaultLogic::Fuzzy},
+                 {"Действительные (real)", "mLogicReal", DefaultLogic::Real}};
     for (const auto& type : types) {
         QAction* item = entry(values, type.caption, type.name);
         item->setCheckable(true);
         logic->addAction(item);
-        const std::uint8_t code = type.type;
-        connect(item, &QAction::triggered, this, [this, code] { setDefaultItemType(code); });
+        const DefaultLogic logic = type.logic;
+        connect(item, &QAction::triggered, this, [this, logic] { setDefaultItemType(logic); });
     }
     values->findChild<QAction*>("mLogicVolumes")->setChecked(true);
     values->menuAction()->setVisible(false);

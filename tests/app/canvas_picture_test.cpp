@@ -38,6 +38,24 @@ TEST_F(AppTest, FramesArePresentedThroughTheSurface) {
     EXPECT_EQ(surface.pixelAt(3, 3), qRgb(255, 255, 255));
 }
 
+TEST_F(AppTest, TheTimerEasesTheZoomAndPaintsOnlyWhenNothingIsBusy) {
+    start(path("missing.txt"));
+    app->show();
+    QCoreApplication::processEvents();
+    world.view.ZoomLevel = 8;
+    world.eval.TickCount = 100;
+    const int presented = main().surface().Presented;
+    {
+        BusyGuard busy(world.scheme);
+        main().Timer1Timer();
+    }
+    EXPECT_EQ(world.view.Scale, 1.5f);
+    EXPECT_EQ(main().surface().Presented, presented);
+    main().Timer1Timer();
+    EXPECT_EQ(world.view.Scale, 1.75f);
+    EXPECT_EQ(main().surface().Presented, presented + 1);
+}
+
 TEST_F(AppTest, WheelZoomsAndCtrlWheelOverAnItemChangesItsValue) {
     start(path("missing.txt"));
     world.view.ZoomLevel = 7;
