@@ -102,6 +102,7 @@ class SchemeReader {
         highestId_ = std::max(highestId_, id);
         CPoint* item;
         if (id == INT32_MIN) {
+            scheme_.LastId = 0; // any value whose successor exists
             item = scheme_.createItem({}, 0, 0);
             scheme_.setId(item, id);
         } else {
