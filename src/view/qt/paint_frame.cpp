@@ -1,6 +1,7 @@
 #include "view/qt/paint_frame.h"
 
 #include "view/qt/cp1251.h"
+#include "view/transform.h"
 
 #include <QFontMetrics>
 #include <algorithm>
@@ -10,8 +11,7 @@ namespace lumeris {
 PaintFrame::PaintFrame(World& world, QImage& back, bool ItemsOnly)
     : world(world), scheme(world.scheme), view(world.view), eval(world.eval), input(world.input),
       ItemsOnly(ItemsOnly), raster(back), painter(&back), scale_(world.view.Scale),
-      offsetX_(saturate(double(-(long double)world.view.ScreenX * world.view.Scale))),
-      offsetY_(saturate(double(-(long double)world.view.ScreenY * world.view.Scale))),
+      offsetX_(saturate(ToScreenX(world.view, 0))), offsetY_(saturate(ToScreenY(world.view, 0))),
       left_(world.view.ScreenX),
       right_(world.view.ScreenX + world.view.CanvasWidth / (long double)world.view.Scale),
       top_(world.view.ScreenY),

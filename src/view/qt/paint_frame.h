@@ -27,14 +27,15 @@ class PaintFrame {
     Raster raster;
     QPainter painter;
 
-    // The view transform: each of the two terms truncated on its own. The product of two
-    // floats is exact in a double, so this matches the extended-precision transform.
+    // The view transform of view/transform.h, fixed for the frame: its offset term is taken
+    // from ToScreenX once, and the product of two floats is exact in a double, so the
+    // coordinate term's truncation matches the extended-precision one.
     int toScreenX(float x) const { return offsetX_ + saturate(double(x) * scale_); }
     int toScreenY(float y) const { return offsetY_ + saturate(double(y) * scale_); }
     ScreenPoint screenOf(const CPoint* item) const {
         return {toScreenX(float(item->X)), toScreenY(float(item->Y))};
     }
-    // Bounds inclusive, compared in floating point.
+    // IsOnScreen's comparisons with its bounds computed once per frame.
     bool isOnScreen(float x, float y) const {
         return x >= left_ && x <= right_ && y >= top_ && y <= bottom_;
     }
@@ -66,8 +67,12 @@ class PaintFrame {
 
   private:
     // Truncates toward zero, holding far-away points at a distance where the pixel
-    // arithmetic cannot overflow; such points are never on the canvas.
-    static int saturate(double v) { return int(std::clamp(v, -double(1 << 28), double(1 << 28))); }
+    // arithmetic cannot overflow; such points are never on the canvas. NaN (a damaged
+    // Scale) gives 0.
+    static int saturate(double v) {
+        constexpr double limit = 1 << 28;
+        return v >= limit ? int(limit) : v <= -limit ? -int(limit) : v == v ? int(v) : 0;
+    }
     void applyFont(bool bold, bool underline);
 
     double scale_;
