@@ -75,6 +75,21 @@ TEST_F(LinkPaintTest, FocusColoursTheLinksOfTheSelectedItem) {
     EXPECT_EQ(link->From->NameColor, 0u);
 }
 
+TEST_F(LinkPaintTest, LinkToAHiddenItemShowsOnlyWhenItTouchesTheFocus) {
+    CLink* link = joined(1);
+    link->From->Vis = false;
+    frame();
+    EXPECT_EQ(at(40, 50), rgb(255, 255, 255)); // no pass-1 line
+    EXPECT_EQ(at(73, 50), rgb(255, 255, 255));
+    EXPECT_EQ(at(20, 50), rgb(0xE0, 0xE0, 0xE0)); // the hidden item's grey square
+
+    world.scheme.EditState = EditItemSelected;
+    world.scheme.Selected.item = link->To;
+    frame();
+    EXPECT_EQ(at(40, 50), rgb(0x60, 0x60, 0xF0)); // only the thick line of pass 2
+    EXPECT_EQ(at(73, 50), rgb(0, 0, 0xFF));
+}
+
 TEST_F(PaintTest, GridShadesFollowTheLayers) {
     world.view.ScreenX = 0;
     frame();
