@@ -153,9 +153,33 @@ void Scheme::empty() {
     completeViewSwitch();
     CurrentView = nullptr;
     ViewSwitchMoves.clear();
+    dropAllLinks();
     while (ItemList)
         destroyItem(ItemList);
     ++RedrawRequests;
+}
+
+void Scheme::dropAllLinks() {
+    // Every link goes, so none needs unlinking from the chains of its ends: freeing them in
+    // list order costs what they are, not a cache miss at two random items per link.
+    for (CLink* l = LinkList; l;) {
+        CLink* next = l->Next;
+        delete l;
+        l = next;
+    }
+    LinkList = LinkTail = nullptr;
+    LinkCount = 0;
+    ++StructureVersion;
+    for (CPoint* p = ItemList; p; p = p->Next)
+        p->OutLinks = p->InLinks = nullptr;
+    if (Selected.link) {
+        Selected.clear();
+        EditState = EditIdle;
+    }
+    if (Hovered.link) {
+        Hovered.clear();
+        HoverKind = HoverNothing;
+    }
 }
 
 void Scheme::changeType(CPoint* item, std::uint8_t type) {

@@ -124,6 +124,8 @@ class Scheme {
     void completeViewSwitch();
 
   private:
+    // Emptying: frees every link at once, leaving the items without links.
+    void dropAllLinks();
     void destroyTrace(CVolume* trace);
     void destroyViewEntry(ViewEntry* entry);
     void unlinkFromIdIndex(CPoint* item);
