@@ -6,10 +6,11 @@
 #include "view/qt/qt_picture.h"
 
 namespace lumeris {
-namespace {
+namespace {} // namespace
 
-// The picture with its transparent colour (the bottom-left pixel) made see-through.
 QImage withTransparency(const QImage& picture) {
+    if (picture.isNull())
+        return picture;
     QImage image = picture.convertToFormat(QImage::Format_ARGB32);
     const QRgb transparent = image.pixel(0, image.height() - 1);
     for (int y = 0; y < image.height(); ++y) {
@@ -21,8 +22,11 @@ QImage withTransparency(const QImage& picture) {
     return image;
 }
 
+namespace {
+
 // One world unit per two picture pixels, anchored with its top-left corner at (x, y), or
-// with its lower-left corner there when `above` is set.
+// with its lower-left corner there when `above` is set. The picture is already see-through
+// where its transparent colour was.
 void stretchPicture(PaintFrame& frame, const QImage& picture, int x, int y, bool above) {
     if (picture.isNull())
         return;
@@ -32,7 +36,7 @@ void stretchPicture(PaintFrame& frame, const QImage& picture, int x, int y, bool
         return;
     const QRect target(x, above ? y - h : y, w, h);
     if (target.intersects(QRect(0, 0, frame.raster.width(), frame.raster.height())))
-        frame.painter.drawImage(target, withTransparency(picture));
+        frame.painter.drawImage(target, picture);
 }
 
 } // namespace
@@ -74,7 +78,7 @@ void paintPhotos(PaintFrame& frame) {
         }
         const auto* photo = dynamic_cast<const QtPicture*>(item->PhotoImage.get());
         if (photo && (item->Type != TypeProjection || activeView))
-            stretchPicture(frame, photo->image, s.x, s.y - 8, true);
+            stretchPicture(frame, withTransparency(photo->image), s.x, s.y - 8, true);
     }
 }
 

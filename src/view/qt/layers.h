@@ -9,6 +9,9 @@
 namespace lumeris {
 
 void paintGrid(PaintFrame& frame);
+// The picture with its transparent colour (the bottom-left pixel) made see-through.
+QImage withTransparency(const QImage& picture);
+// `picture` is the background picture already passed through withTransparency.
 void paintBackground(PaintFrame& frame, const QImage& picture);
 void paintPhotos(PaintFrame& frame);
 void paintLinks(PaintFrame& frame);

@@ -53,7 +53,11 @@ void ScenePainter::paintLayers(bool ItemsOnly) {
         frame.raster.fillRect(0, 0, frame.raster.width(), frame.raster.height(), 0xFFFFFFFF);
         if (!PrintRequested)
             paintGrid(frame);
-        paintBackground(frame, Background);
+        if (Background.cacheKey() != backgroundKey_) {
+            transparentBackground_ = withTransparency(Background);
+            backgroundKey_ = Background.cacheKey();
+        }
+        paintBackground(frame, transparentBackground_);
         paintPhotos(frame);
         if (view.ShowLinks)
             paintLinks(frame);

@@ -46,6 +46,9 @@ class ScenePainter {
 
     World& world_;
     Surface& surface_;
+    // Background made see-through once per picture rather than once per frame.
+    QImage transparentBackground_;
+    qint64 backgroundKey_ = 0;
 };
 
 } // namespace lumeris
