@@ -8,7 +8,9 @@ Scheme::~Scheme() {
 
 CPoint* Scheme::createItem(std::string name, std::int32_t x, std::int32_t y) {
     auto* item = new CPoint;
-    item->id = ++LastId;
+    // A file may hold the largest id; the next one wraps around instead of overflowing.
+    LastId = static_cast<std::int32_t>(static_cast<std::uint32_t>(LastId) + 1u);
+    item->id = LastId;
     item->Seq = ++lastSeq_;
     item->Name = std::move(name);
     item->X = x;

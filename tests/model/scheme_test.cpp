@@ -88,6 +88,12 @@ TEST(Items, CreationGivesDefaultsAndFreshIds) {
     expectConsistent(s);
 }
 
+TEST(Items, IdsWrapAroundAfterTheLargestOne) {
+    Scheme s;
+    s.LastId = 2147483647;
+    EXPECT_EQ(s.createItem("A", 0, 0)->id, -2147483647 - 1);
+}
+
 TEST(Items, CloneIsNamedAfterItsIdAndPlacedBesideTheSource) {
     Scheme s;
     s.LastId = 40;
