@@ -32,7 +32,8 @@ std::string localShortDate() {
 // move into the main window leaves valid for the About box.
 Application::Application(World& world, MainServices services, const std::string& fileName)
     : frmMain(world, std::move(services), fileName), frmProp2(&frmMain), frmProp(),
-      frmAbout(services.shell, &frmMain), frmText(), frmMatrix(&frmMain) {
+      frmAbout(services.shell, &frmMain), frmText(), random_(std::random_device{}()),
+      frmMatrix(world, services.dialogs, random_, &frmMain) {
     const int screenHeight = QGuiApplication::primaryScreen()
                                  ? QGuiApplication::primaryScreen()->geometry().height()
                                  : 768;
@@ -45,6 +46,9 @@ Application::Application(World& world, MainServices services, const std::string&
 }
 
 void Application::show() {
+    // Without a window manager (a bare X server) maximising does nothing; fill the screen.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        frmMain.setGeometry(screen->availableGeometry());
     frmMain.showMaximized();
 }
 

@@ -6,9 +6,11 @@
 #include "app/about_box.h"
 #include "app/main_window.h"
 #include "app/shell_windows.h"
+#include "import/qt/matrix_dialog.h"
 #include "world.h"
 
 #include <memory>
+#include <random>
 #include <string>
 
 namespace lumeris {
@@ -34,7 +36,12 @@ class Application {
     TfrmProp frmProp;
     TfrmAbout frmAbout;
     TfrmText frmText;
-    TfrmMatrix frmMatrix;
+
+  private:
+    std::mt19937 random_; // the network generator's random values
+
+  public:
+    MatrixDialog frmMatrix;
 };
 
 } // namespace lumeris

@@ -44,7 +44,7 @@ struct OtherWindows {
     TfrmProp* frmProp = nullptr;
     TfrmAbout* frmAbout = nullptr;
     TfrmText* frmText = nullptr;
-    TfrmMatrix* frmMatrix = nullptr;
+    QDialog* frmMatrix = nullptr; // the network generator (TfrmMatrix)
 };
 
 class TfrmMain : public QMainWindow {

@@ -20,9 +20,4 @@ TfrmText::TfrmText(QWidget* parent) : QFrame(parent, Qt::FramelessWindowHint) {
     hide();
 }
 
-TfrmMatrix::TfrmMatrix(QWidget* parent) : QDialog(parent) {
-    setObjectName("frmMatrix");
-    setWindowTitle(QString::fromUtf8("Создать сеть"));
-}
-
 } // namespace lumeris

@@ -31,11 +31,4 @@ class TfrmText : public QFrame {
     explicit TfrmText(QWidget* parent = nullptr);
 };
 
-// The network generator's dialog.
-class TfrmMatrix : public QDialog {
-    Q_OBJECT
-  public:
-    explicit TfrmMatrix(QWidget* parent = nullptr);
-};
-
 } // namespace lumeris

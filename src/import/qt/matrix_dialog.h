@@ -1,5 +1,4 @@
-// The contents and behaviour of TfrmMatrix ("Создать сеть"), the network generator's modal
-// dialog (the window's own TfrmMatrix is to become this class). Create builds the network
+// TfrmMatrix ("Создать сеть"), the network generator's modal dialog. Create builds the network
 // at the world point under the pointer and closes the dialog; a field without a number is
 // reported and the dialog stays open with nothing created.
 #pragma once

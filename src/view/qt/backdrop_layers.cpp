@@ -78,7 +78,7 @@ void paintPhotos(PaintFrame& frame) {
         }
         const auto* photo = dynamic_cast<const QtPicture*>(item->PhotoImage.get());
         if (photo && (item->Type != TypeProjection || activeView))
-            stretchPicture(frame, withTransparency(photo->image), s.x, s.y - 8, true);
+            stretchPicture(frame, photo->image, s.x, s.y - 8, true); // white already see-through
     }
 }
 
