@@ -14,8 +14,7 @@ using test::ScratchDir;
 using test::writeFile;
 
 int favoritesCli(const std::string& arguments) {
-    const int status = std::system((cliPath().string() + " favorites " + arguments).c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return test::cliStatus("favorites " + arguments);
 }
 
 std::string itemLine(int id, int x, int y, const std::string& name, const std::string& url) {

@@ -13,8 +13,7 @@ using test::readFile;
 using test::ScratchDir;
 
 int generateCli(const std::string& arguments) {
-    const int status = std::system((cliPath().string() + " generate " + arguments).c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return test::cliStatus("generate " + arguments);
 }
 
 TEST(CliGenerate, DefaultStepsPlaceTheGridAtTheOrigin) {

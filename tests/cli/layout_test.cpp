@@ -15,8 +15,7 @@ using test::ScratchDir;
 using test::writeFile;
 
 int layoutCli(const std::string& arguments) {
-    const int status = std::system((cliPath().string() + " layout " + arguments).c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return test::cliStatus("layout " + arguments);
 }
 
 // A scheme file with two unlinked items at the given places and Scale 0.2500.

@@ -14,8 +14,7 @@ using test::ScratchDir;
 using test::writeFile;
 
 int lispCli(const std::string& arguments) {
-    const int status = std::system((cliPath().string() + " lisp " + arguments).c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return test::cliStatus("lisp " + arguments);
 }
 
 const char* const Header = "Lumeris 1.5\r\n"

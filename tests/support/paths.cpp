@@ -1,8 +1,10 @@
 #include "support/paths.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <sys/wait.h>
 
 namespace lumeris::test {
 
@@ -20,6 +22,11 @@ ScratchDir::~ScratchDir() {
     std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
+}
+
+int cliStatus(const std::string& words) {
+    const int status = std::system((cliPath().string() + " " + words).c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 std::string readFile(const std::filesystem::path& path) {

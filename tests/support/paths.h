@@ -27,6 +27,10 @@ class ScratchDir {
     std::filesystem::path path_;
 };
 
+// Runs lumeris-cli with the given words (a shell command line after the program's name) and
+// returns its exit status, or -1 when it did not exit normally.
+int cliStatus(const std::string& words);
+
 std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
 
