@@ -14,12 +14,8 @@ int runFavorites(const Arguments& args);
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
-        {"convert", runConvert},
-        {"run", runRun},
-        {"layout", runLayout},
-        {"lisp", runLisp},
-        {"generate", runGenerate},
-        {"favorites", runFavorites},
+        {"convert", runConvert}, {"run", runRun},           {"layout", runLayout},
+        {"lisp", runLisp},       {"generate", runGenerate}, {"favorites", runFavorites},
     };
     return table;
 }

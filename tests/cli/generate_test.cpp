@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sys/wait.h>
 
 namespace lumeris {
 namespace {
 
-using test::cliPath;
 using test::readFile;
 using test::ScratchDir;
 

@@ -3,13 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <sys/wait.h>
 
 namespace lumeris {
 namespace {
 
-using test::cliPath;
 using test::readFile;
 using test::ScratchDir;
 using test::writeFile;
