@@ -13,11 +13,12 @@ bool isFlag(const CPoint* item) {
 
 // Resolves, for one link, the To item's trace of each source the link passes, in order.
 // The link's cached entries make this a pointer check in the steady state; a miss searches
-// the target's list from just after the previous hit, since both lists share one order.
+// the target's list.
 class TargetSlots {
   public:
     TargetSlots(Scheme& scheme, CLink* link)
-        : scheme_(scheme), index_(link->StepIndex), target_(link->To) {
+        : scheme_(scheme), index_(link->StepIndex), target_(link->To),
+          selfLink_(link->From == link->To) {
         if (index_.DestroyEpoch != scheme.TracesDestroyed) {
             index_.First = nullptr;
             index_.Rest.clear();
@@ -46,19 +47,24 @@ class TargetSlots {
     }
 
     CVolume* search(CPoint* source) {
-        CVolume* const start = previous_ ? previous_->Next : target_->Traces;
-        for (CVolume* v = start; v; v = v->Next)
-            if (v->Source == source)
-                return v;
-        for (CVolume* v = target_->Traces; v != start; v = v->Next)
-            if (v->Source == source)
-                return v;
-        return newTrace(scheme_, target_, source);
+        // Both lists share one order, so the trace after the previous hit is the likely one.
+        if (previous_ && previous_->Next && previous_->Next->Source == source)
+            return previous_->Next;
+        // A long list, or one that has grown a lot since its index was built, is searched
+        // through its index, unless that index is the one the link is walking; a short list
+        // is walked, which keeps the many small indexes of a sparse net from being reshaped.
+        constexpr std::size_t longList = 32;
+        const ItemStepIndex& index = target_->StepIndex;
+        const bool useIndex = index.Order.size() >= longList ||
+                              target_->TraceListVersion - index.BuiltFor >= longList;
+        return useIndex && !selfLink_ ? findOrInsertTrace(scheme_, target_, source)
+                                      : findOrCreateTrace(scheme_, target_, source);
     }
 
     Scheme& scheme_;
     LinkStepIndex& index_;
     CPoint* const target_;
+    const bool selfLink_;
     CVolume* previous_ = nullptr;
     std::size_t position_ = 0;
 };
@@ -106,12 +112,15 @@ void spreadLink(Scheme& scheme, CLink* link) {
 
 void spread(Scheme& scheme) {
     // The links and their targets lie scattered in memory: fetch them ahead of use.
+    // A link's ends and its step index lie on different cache lines; both are needed.
     constexpr std::size_t nodeAhead = 16, targetAhead = 8;
     const std::vector<CLink*>& links = scheme.StepLists.Links;
     const std::size_t count = links.size();
     for (std::size_t i = 0; i < count; ++i) {
-        if (i + nodeAhead < count)
+        if (i + nodeAhead < count) {
             __builtin_prefetch(links[i + nodeAhead]);
+            __builtin_prefetch(&links[i + nodeAhead]->StepIndex);
+        }
         if (i + targetAhead < count) {
             __builtin_prefetch(links[i + targetAhead]->StepIndex.First, 1);
             __builtin_prefetch(links[i + targetAhead]->To);

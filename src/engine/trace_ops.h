@@ -3,6 +3,8 @@
 
 #include "model/scheme.h"
 
+#include <algorithm>
+
 namespace lumeris::step {
 
 inline float clampUnit(float x) {
@@ -90,6 +92,39 @@ inline ItemStepIndex& refreshIndex(CPoint* item) {
     index.BuiltFor = item->TraceListVersion;
     index.Valid = true;
     return index;
+}
+
+// The owner's trace of source, found by binary search of its index (which is in trace
+// order), or a new one put in its place there. The index stays current, so that making a
+// trace costs a search, not a walk of the list.
+inline CVolume* findOrInsertTrace(Scheme& scheme, CPoint* owner, CPoint* source) {
+    ItemStepIndex& index = refreshIndex(owner);
+    std::vector<CVolume*>& order = index.Order;
+    const std::string& name = source->Name;
+    const auto first = std::lower_bound(
+        order.begin(), order.end(), name,
+        [](const CVolume* v, const std::string& n) { return traceNameLess(v->Source->Name, n); });
+    for (auto it = first; it != order.end() && !traceNameLess(name, (*it)->Source->Name); ++it)
+        if ((*it)->Source == source)
+            return *it;
+
+    const std::size_t at = static_cast<std::size_t>(first - order.begin());
+    CVolume* trace = scheme.addTraceAfter(owner, source, at ? order[at - 1] : nullptr);
+    trace->StepStamp = scheme.StepCount;
+    if (source == owner)
+        index.OwnTrace = trace;
+    const bool fromFlag = source->Type == TypeFlag;
+    if (source == owner || fromFlag) {
+        std::size_t passed = 0;
+        for (std::size_t i = 0; i < at; ++i)
+            passed += order[i]->Source == owner || index.OrderFromFlag[i];
+        index.PassOn.insert(index.PassOn.begin() + static_cast<std::ptrdiff_t>(passed), trace);
+    }
+    order.insert(first, trace);
+    index.OrderFromFlag.insert(index.OrderFromFlag.begin() + static_cast<std::ptrdiff_t>(at),
+                               fromFlag);
+    index.BuiltFor = owner->TraceListVersion;
+    return trace;
 }
 
 // ItemList and LinkList as arrays, so that the phases can look ahead and prefetch.

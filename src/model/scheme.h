@@ -112,6 +112,9 @@ class Scheme {
     CVolume* findTrace(CPoint* owner, const CPoint* source) const;
     // Inserts a new trace before the first one whose source name is greater or equal.
     CVolume* addTrace(CPoint* owner, CPoint* source);
+    // Inserts a new trace right after `after` (at the head when null), for callers that know
+    // this is where addTrace would put it.
+    CVolume* addTraceAfter(CPoint* owner, CPoint* source, CVolume* after);
 
     // Views.
     void dropView(CPoint* item);
@@ -135,6 +138,9 @@ class Scheme {
     std::unordered_map<std::int32_t, CPoint*> newestById_;
     std::uint64_t lastSeq_ = 0;
 };
+
+// The order of traces in a list: source names compared byte-wise as unsigned characters.
+bool traceNameLess(const std::string& a, const std::string& b);
 
 // Raises BusyDepth for the lifetime of the guard.
 class BusyGuard {

@@ -6,16 +6,11 @@
 
 namespace lumeris {
 
-namespace {
-
-// Byte-wise comparison of names as unsigned characters.
-bool nameLess(const std::string& a, const std::string& b) {
+bool traceNameLess(const std::string& a, const std::string& b) {
     const std::size_t n = std::min(a.size(), b.size());
     const int c = n ? std::memcmp(a.data(), b.data(), n) : 0;
     return c < 0 || (c == 0 && a.size() < b.size());
 }
-
-} // namespace
 
 CVolume* Scheme::findTrace(CPoint* owner, const CPoint* source) const {
     for (CVolume* v = owner->Traces; v; v = v->Next)
@@ -25,16 +20,18 @@ CVolume* Scheme::findTrace(CPoint* owner, const CPoint* source) const {
 }
 
 CVolume* Scheme::addTrace(CPoint* owner, CPoint* source) {
-    auto* trace = new CVolume;
+    CVolume* after = nullptr;
+    for (CVolume* v = owner->Traces; v && traceNameLess(v->Source->Name, source->Name); v = v->Next)
+        after = v;
+    return addTraceAfter(owner, source, after);
+}
+
+CVolume* Scheme::addTraceAfter(CPoint* owner, CPoint* source, CVolume* after) {
+    CVolume* trace = new CVolume;
     trace->Source = source;
     trace->Owner = owner;
 
-    CVolume* before = owner->Traces;
-    CVolume* after = nullptr;
-    while (before && nameLess(before->Source->Name, source->Name)) {
-        after = before;
-        before = before->Next;
-    }
+    CVolume* const before = after ? after->Next : owner->Traces;
     trace->Prev = after;
     trace->Next = before;
     (after ? after->Next : owner->Traces) = trace;

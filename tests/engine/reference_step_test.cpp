@@ -280,6 +280,25 @@ TEST(ReferenceStep, OptimisedStepMatchesTheRulesBitForBit) {
     }
 }
 
+// Items with many sources, most of them sharing a name, so that new traces are placed by
+// searching long lists as well as by walking short ones.
+TEST(ReferenceStep, LongTraceListsMatchTheRulesBitForBit) {
+    for (unsigned seed = 200; seed < 206; ++seed) {
+        Scheme fast, slow;
+        Evaluation fastEval, slowEval;
+        RandomWorld fastRng(seed), slowRng(seed);
+        fastRng.build(fast, 120, 700);
+        slowRng.build(slow, 120, 700);
+        for (int step = 0; step < 12; ++step) {
+            fastRng.edit(fast, fastEval, false);
+            slowRng.edit(slow, slowEval, true);
+            ASSERT_TRUE(propagationStep(fast, fastEval, false, true));
+            reference::step(slow, slowEval);
+            ASSERT_EQ(exactState(fast), exactState(slow)) << "seed " << seed << " step " << step;
+        }
+    }
+}
+
 TEST(ReferenceStep, RunningWithoutEditsStaysIdenticalOverManySteps) {
     Scheme fast, slow;
     Evaluation eval;
