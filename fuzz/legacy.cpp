@@ -1,9 +1,7 @@
 // The legacy reader on any bytes: it never crashes, hangs or allocates without bound, and a
 // legacy file it read whole is saved in the current layout that reads back.
 #include "files/legacy_reader.h"
-#include "files/lines.h"
-#include "files/scheme_reader.h"
-#include "files/scheme_writer.h"
+#include "reads_back.h"
 
 #include <cstdint>
 #include <string_view>
@@ -17,9 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Document doc;
     if (!readLegacy(bytes, scheme, view, doc, nullptr))
         return 0;
-    const std::string written = saveBytes(scheme, view, doc);
-    Scheme again;
-    if (!readScheme(splitLines(written), ReadMode::load(), again, view, doc, nullptr))
-        __builtin_trap();
+    trapUnlessSavedTextReadsBack(scheme, view, doc);
     return 0;
 }

@@ -1,8 +1,6 @@
 // The reader in load mode on any bytes: it never crashes, hangs or allocates without bound,
 // and whatever it read whole can be written and read back.
-#include "files/lines.h"
-#include "files/scheme_reader.h"
-#include "files/scheme_writer.h"
+#include "reads_back.h"
 
 #include <cstdint>
 #include <string_view>
@@ -16,9 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Document doc;
     if (!readScheme(splitLines(bytes), ReadMode::load(), scheme, view, doc, nullptr))
         return 0;
-    const std::string written = saveBytes(scheme, view, doc);
-    Scheme again;
-    if (!readScheme(splitLines(written), ReadMode::load(), again, view, doc, nullptr))
-        __builtin_trap();
+    trapUnlessSavedTextReadsBack(scheme, view, doc);
     return 0;
 }
