@@ -8,10 +8,6 @@ namespace lumeris::step {
 
 namespace {
 
-bool sumsInputs(const CPoint* item) {
-    return item->Type == TypeReal || item->Type == TypeFlag || item->Type == TypeFuzzy;
-}
-
 // What the trace loop leaves behind.
 struct Combination {
     float minimum = 1.0f; // m
@@ -20,47 +16,64 @@ struct Combination {
     int count = 0;        // n
 };
 
-Combination combineTraces(Scheme& scheme, CPoint* item) {
-    const bool boolean = item->Type == TypeBoolean;
-    const bool orItem = isBooleanOr(item);
+// The trace loop for one kind of accumulation, so that the loop does not branch on the type.
+// The own trace and the traces of flags (the PassOn positions) are carried but never count
+// as inputs.
+template <std::uint8_t Kind>
+Combination combineTraces(Scheme& scheme, CPoint* item, const ItemStepIndex& index) {
     const float andOr = item->AndOr;
-    Combination c{.sum = identityOf(item)};
-    const ItemStepIndex& index = refreshIndex(item);
-    const std::vector<CVolume*>& traces = index.Order;
-    const std::size_t count = traces.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        // Traces lie scattered in memory: fetch them ahead of use.
-        if (i + 8 < count)
-            __builtin_prefetch(traces[i + 8], 1);
-        CVolume* const v = traces[i];
-        touch(scheme, v, item);
-        ++c.count;
-        const bool own = v->Source == item;
-        // The own trace and the traces of flags are carried but never count as inputs.
-        if (!own && !index.OrderFromFlag[i]) {
-            if (boolean) {
-                if (orItem)
-                    c.sum = v->Accum > c.sum ? v->Accum : c.sum;
-                else
-                    c.sum = v->Accum < c.sum ? v->Accum : c.sum;
-            } else if (sumsInputs(item)) {
-                c.minimum = v->MinInput < c.minimum ? v->MinInput : c.minimum;
-                c.sum = c.sum + v->Accum;
+    const float keep = 1.0f - andOr;
+    const float identity = identityOf(Kind);
+    const std::uint32_t stamp = scheme.StepCount;
+    Combination c{.sum = identity};
+    const std::uint32_t* passOn = index.PassOn.data();
+    const std::uint32_t* const passOnEnd = passOn + index.PassOn.size();
+    bool changed = false;
+    const std::uint32_t count = static_cast<std::uint32_t>(item->Traces.size());
+    for (std::uint32_t i = 0; i < count; ++i) {
+        CVolume& v = item->Traces[i];
+        touch(v, stamp, identity);
+        const bool input = passOn == passOnEnd || *passOn != i;
+        passOn += !input;
+        if (input) {
+            if constexpr (Kind == Accumulation::Largest)
+                c.sum = v.Accum > c.sum ? v.Accum : c.sum;
+            else if constexpr (Kind == Accumulation::Smallest)
+                c.sum = v.Accum < c.sum ? v.Accum : c.sum;
+            else if constexpr (Kind == Accumulation::Sum) {
+                c.minimum = v.MinInput < c.minimum ? v.MinInput : c.minimum;
+                c.sum = c.sum + v.Accum;
             }
         }
         float t;
-        if (boolean) {
-            t = v->Accum >= 0.0f ? 1.0f : -1.0f;
+        if constexpr (Kind == Accumulation::Largest || Kind == Accumulation::Smallest) {
+            t = v.Accum >= 0.0f ? 1.0f : -1.0f;
         } else {
-            v->Accum = clampUnit(v->Accum);
-            t = (1.0f - andOr) * v->MinInput + andOr * v->Accum;
+            v.Accum = clampUnit(v.Accum);
+            t = keep * v.MinInput + andOr * v.Accum;
         }
-        if (v->Value != t && !own)
-            scheme.SchemeChanged = true;
-        v->Value = t;
+        changed = changed || (v.Value != t && i != index.OwnSlot);
+        v.Value = t;
         c.lastTrace = t;
     }
+    c.count = static_cast<int>(count);
+    if (changed)
+        scheme.SchemeChanged = true;
     return c;
+}
+
+Combination combineTraces(Scheme& scheme, CPoint* item) {
+    const ItemStepIndex& index = refreshIndex(item);
+    switch (accumulationOf(item)) {
+    case Accumulation::Largest:
+        return combineTraces<Accumulation::Largest>(scheme, item, index);
+    case Accumulation::Smallest:
+        return combineTraces<Accumulation::Smallest>(scheme, item, index);
+    case Accumulation::Sum:
+        return combineTraces<Accumulation::Sum>(scheme, item, index);
+    default:
+        return combineTraces<Accumulation::Nothing>(scheme, item, index);
+    }
 }
 
 float resultOf(const CPoint* item, const Combination& c) {
@@ -82,7 +95,7 @@ float resultOf(const CPoint* item, const Combination& c) {
 
 // Moves each incoming coefficient toward the one that would have produced r from its
 // source, and the source's value toward r. In place: items combined later see the change.
-void teach(CPoint* item, float r, int traceCount) {
+void teach(Scheme& scheme, CPoint* item, float r, int traceCount) {
     const float k = static_cast<float>(traceCount - 1);
     for (CLink* link = item->InLinks; link; link = link->NextIn) {
         CPoint* const from = link->From;
@@ -91,6 +104,8 @@ void teach(CPoint* item, float r, int traceCount) {
         link->Value = clampUnit(link->Value);
         from->Value = (k * from->Value + r / k) / (k + 1.0f);
     }
+    if (item->InLinks)
+        ++scheme.CoefficientVersion;
 }
 
 } // namespace
@@ -99,7 +114,7 @@ void combine(Scheme& scheme, CPoint* item, bool teaching) {
     const Combination c = combineTraces(scheme, item);
     const float r = resultOf(item, c);
     if (teaching && c.count >= 2)
-        teach(item, r, c.count);
+        teach(scheme, item, r, c.count);
     if (item->Value != r)
         scheme.SchemeChanged = true;
     item->Value = r;

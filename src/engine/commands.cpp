@@ -24,8 +24,8 @@ void resetValues(Scheme& scheme, Evaluation& eval) {
     eval.Running = false;
     for (CPoint* item = scheme.ItemList; item; item = item->Next) {
         item->Value = 0;
-        for (CVolume* v = item->Traces; v; v = v->Next)
-            v->Value = 0;
+        for (CVolume& v : item->Traces)
+            v.Value = 0;
     }
     ++scheme.RedrawRequests;
 }
@@ -38,7 +38,7 @@ void zeroHovered(Scheme& scheme) {
         item->IsCust = 0;
         item->Value = 0;
     } else if (scheme.HoverKind == HoverLink && scheme.Hovered.link) {
-        scheme.Hovered.link->Value = 0;
+        scheme.setCoefficient(scheme.Hovered.link, 0);
     }
     scheme.SchemeChanged = true;
     ++scheme.RedrawRequests;

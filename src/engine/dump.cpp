@@ -23,9 +23,6 @@ void appendInt(std::string& out, long long value) {
 std::string dumpScheme(const Scheme& scheme) {
     std::string out;
     for (const CPoint* item = scheme.ItemTail; item; item = item->Prev) {
-        int traces = 0;
-        for (const CVolume* v = item->Traces; v; v = v->Next)
-            ++traces;
         out += 'I';
         appendInt(out, item->id);
         appendInt(out, item->X);
@@ -33,10 +30,10 @@ std::string dumpScheme(const Scheme& scheme) {
         appendReal(out, item->VelX);
         appendReal(out, item->VelY);
         appendReal(out, item->Value);
-        appendInt(out, traces);
-        for (const CVolume* v = item->Traces; v; v = v->Next) {
-            appendInt(out, v->Source->id);
-            appendReal(out, v->Value);
+        appendInt(out, static_cast<long long>(item->Traces.size()));
+        for (const CVolume& v : item->Traces) {
+            appendInt(out, v.Source->id);
+            appendReal(out, v.Value);
         }
         out += '\n';
     }

@@ -1,132 +1,112 @@
 // The spread phase: every link adds the traces its From item passes on into its To item.
+// While the scheme keeps its shape from step to step the phase runs from a plan (see
+// spread_plan.h); links after the first contribution that would make a trace, and every link
+// of a step whose scheme has just changed, are spread here, finding and making traces.
+#include "engine/spread_plan.h"
 #include "engine/trace_ops.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace lumeris::step {
 
 namespace {
 
-bool isFlag(const CPoint* item) {
-    return item->Type == TypeFlag;
-}
-
-// Resolves, for one link, the To item's trace of each source the link passes, in order.
-// The link's cached entries make this a pointer check in the steady state; a miss searches
-// the target's list.
+// Resolves, for one link, the To item's trace of each source the link passes, by position.
+// The link's cached positions make this a check in the steady state; a miss searches the
+// target's list, making the trace when it has none.
 class TargetSlots {
   public:
     TargetSlots(Scheme& scheme, CLink* link)
-        : scheme_(scheme), index_(link->StepIndex), target_(link->To),
-          selfLink_(link->From == link->To) {
-        if (index_.DestroyEpoch != scheme.TracesDestroyed) {
-            index_.First = nullptr;
-            index_.Rest.clear();
-            index_.DestroyEpoch = scheme.TracesDestroyed;
-        }
-    }
+        : scheme_(scheme), cache_(link->StepIndex), target_(link->To) {}
 
-    CVolume* next(CPoint* source) {
-        CVolume*& slot = position_ == 0 ? index_.First : restSlot(position_ - 1);
-        ++position_;
-        CVolume* trace = slot;
-        if (!trace || trace->Source != source || trace->Owner != target_)
-            slot = trace = search(source);
-        previous_ = trace;
-        return trace;
+    std::uint32_t at(std::size_t position, CPoint* source) {
+        std::uint32_t& slot = position == 0 ? cache_.First : restSlot(position - 1);
+        const std::vector<CVolume>& traces = target_->Traces;
+        if (slot >= traces.size() || traces[slot].Source != source)
+            slot = search(source);
+        previous_ = slot;
+        return slot;
     }
-
-    // The source at this position passes nothing this time; its entry is kept.
-    void skip() { ++position_; }
 
   private:
-    CVolume*& restSlot(std::size_t i) {
-        if (i >= index_.Rest.size())
-            index_.Rest.resize(i + 1, nullptr);
-        return index_.Rest[i];
+    std::uint32_t& restSlot(std::size_t i) {
+        if (i >= cache_.Rest.size())
+            cache_.Rest.resize(i + 1, NoSlot);
+        return cache_.Rest[i];
     }
 
-    CVolume* search(CPoint* source) {
+    std::uint32_t search(CPoint* source) {
         // Both lists share one order, so the trace after the previous hit is the likely one.
-        if (previous_ && previous_->Next && previous_->Next->Source == source)
-            return previous_->Next;
-        // A long list, or one that has grown a lot since its index was built, is searched
-        // through its index, unless that index is the one the link is walking; a short list
-        // is walked, which keeps the many small indexes of a sparse net from being reshaped.
-        constexpr std::size_t longList = 32;
-        const ItemStepIndex& index = target_->StepIndex;
-        const bool useIndex = index.Order.size() >= longList ||
-                              target_->TraceListVersion - index.BuiltFor >= longList;
-        return useIndex && !selfLink_ ? findOrInsertTrace(scheme_, target_, source)
-                                      : findOrCreateTrace(scheme_, target_, source);
+        const std::vector<CVolume>& traces = target_->Traces;
+        if (previous_ != NoSlot && previous_ + 1 < traces.size() &&
+            traces[previous_ + 1].Source == source)
+            return previous_ + 1;
+        return findOrCreateSlot(scheme_, target_, source);
     }
 
     Scheme& scheme_;
-    LinkStepIndex& index_;
+    LinkStepIndex& cache_;
     CPoint* const target_;
-    const bool selfLink_;
-    CVolume* previous_ = nullptr;
-    std::size_t position_ = 0;
+    std::uint32_t previous_ = NoSlot;
 };
 
-void spreadLink(Scheme& scheme, CLink* link) {
+// Spreads one link's contributions from the given position on (the ones before it were made
+// from the plan).
+void spreadLink(Scheme& scheme, CLink* link, std::size_t start) {
     CPoint* const from = link->From;
     CPoint* const to = link->To;
     const float c = link->Value;
+    const std::uint8_t accumulation = accumulationOf(to);
+    const bool skipZero = to->AndOr > 0.5f;
+    const std::uint32_t stamp = scheme.StepCount;
+    const float identity = identityOf(accumulation);
     TargetSlots targets(scheme, link);
+    forEachPassed(from, to, [&](std::uint32_t position, std::uint32_t slot, std::uint8_t rule) {
+        if (position < start)
+            return;
+        const CVolume& passed = from->Traces[slot];
+        const float x = contribution(rule, passed.Value, c);
+        if (rule == Rule::Own && x == 0.0f && skipZero)
+            return;
+        // Making the target's trace moves the target's list, and, for a link from an item
+        // to itself, the list being passed; the trace is therefore found after x is known.
+        CVolume& trace = to->Traces[targets.at(position, passed.Source)];
+        touch(trace, stamp, identity);
+        accumulate(trace, accumulation, x);
+    });
+}
 
-    const ItemStepIndex& index = refreshIndex(from);
-
-    // A fuzzy target with a fixed value takes the bare coefficient from every source.
-    if (to->Type == TypeFuzzy && to->IsCust == 1) {
-        for (CVolume* v : index.Order)
-            accumulate(scheme, to, targets.next(v->Source), c);
-        return;
-    }
-    // A fuzzy item passes on every trace it holds.
-    if (from->Type == TypeFuzzy) {
-        for (std::size_t i = 0; i < index.Order.size(); ++i) {
-            CVolume* const v = index.Order[i];
-            const float x = index.OrderFromFlag[i] ? std::fabs(v->Value) * c : v->Value * c;
-            accumulate(scheme, to, targets.next(v->Source), x);
-        }
-        return;
-    }
-    // Any other item passes on its own value and the magnitudes of flag traces; no other
-    // trace can pass, so they are not visited.
-    for (CVolume* v : index.PassOn) {
-        if (v->Source != from || isFlag(from)) {
-            accumulate(scheme, to, targets.next(v->Source), std::fabs(v->Value) * c);
-            continue;
-        }
-        const float x = v->Value * c;
-        if (x == 0.0f && to->AndOr > 0.5f) {
-            targets.skip();
-            continue;
-        }
-        accumulate(scheme, to, targets.next(v->Source), x);
+void spreadLinks(Scheme& scheme, std::size_t firstLink, std::size_t start) {
+    const std::vector<CLink*>& links = scheme.StepLists.Links;
+    constexpr std::size_t ahead = 8; // links lie scattered in memory: fetch them ahead of use
+    for (std::size_t i = firstLink; i < links.size(); ++i) {
+        if (i + ahead < links.size())
+            __builtin_prefetch(links[i + ahead]);
+        spreadLink(scheme, links[i], i == firstLink ? start : 0);
     }
 }
 
 } // namespace
 
 void spread(Scheme& scheme) {
-    // The links and their targets lie scattered in memory: fetch them ahead of use.
-    // A link's ends and its step index lie on different cache lines; both are needed.
-    constexpr std::size_t nodeAhead = 16, targetAhead = 8;
-    const std::vector<CLink*>& links = scheme.StepLists.Links;
-    const std::size_t count = links.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i + nodeAhead < count) {
-            __builtin_prefetch(links[i + nodeAhead]);
-            __builtin_prefetch(&links[i + nodeAhead]->StepIndex);
+    SpreadPlan& plan = scheme.StepPlan;
+    const SpreadPlan::Key now = planKey(scheme);
+    if (!(plan.BuiltFor == now)) {
+        // A scheme that changed since the last step is likely to change again (traces are
+        // still being made): planning would cost more than it saves.
+        if (!(plan.LastStepEnd == now)) {
+            spreadLinks(scheme, 0, 0);
+            return;
         }
-        if (i + targetAhead < count) {
-            __builtin_prefetch(links[i + targetAhead]->StepIndex.First, 1);
-            __builtin_prefetch(links[i + targetAhead]->To);
-        }
-        spreadLink(scheme, links[i]);
+        buildPlan(scheme, now);
     }
+    const std::size_t stop = runPlan(plan, scheme.StepCount);
+    if (stop == plan.Contributions.size())
+        return;
+    const auto link = std::upper_bound(plan.LinkStart.begin(), plan.LinkStart.end(),
+                                       static_cast<std::uint32_t>(stop)) -
+                      1;
+    spreadLinks(scheme, static_cast<std::size_t>(link - plan.LinkStart.begin()), stop - *link);
 }
 
 } // namespace lumeris::step

@@ -3,8 +3,11 @@
 
 #include "engine/cell_text.h"
 #include "engine/spreadsheet.h"
+#include "engine/spread_plan.h"
 #include "engine/trace_ops.h"
 #include "files/numbers.h"
+
+#include <bit>
 
 namespace lumeris {
 
@@ -33,8 +36,8 @@ void startStamp(Scheme& scheme) {
     if (++scheme.StepCount != 0)
         return;
     for (CPoint* item = scheme.ItemList; item; item = item->Next)
-        for (CVolume* v = item->Traces; v; v = v->Next)
-            v->StepStamp = 0;
+        for (CVolume& v : item->Traces)
+            v.StepStamp = 0;
     scheme.StepCount = 1;
 }
 
@@ -62,23 +65,36 @@ void prepareItem(Scheme& scheme, CPoint* item, SpreadsheetLink* sheet) {
     }
 }
 
-// A change of any item's flag type changes which traces every item passes on.
-void noteFlagChanges(Scheme& scheme) {
-    bool changed = false;
+// A change of any item's flag type changes which traces every item passes on; a change of
+// an item's type, fixed-value switch or AndOr changes the rules its links follow.
+void noteAttributeChanges(Scheme& scheme) {
+    bool flagChanged = false;
+    bool attributesChanged = false;
     for (CPoint* item : scheme.StepLists.Items) {
+        ItemStepIndex& index = item->StepIndex;
         const bool flag = item->Type == TypeFlag;
-        changed = changed || flag != item->StepIndex.WasFlag;
-        item->StepIndex.WasFlag = flag;
+        flagChanged = flagChanged || flag != index.WasFlag;
+        index.WasFlag = flag;
+        if (item->Type != index.PlannedType || item->IsCust != index.PlannedIsCust ||
+            std::bit_cast<std::uint32_t>(item->AndOr) !=
+                std::bit_cast<std::uint32_t>(index.PlannedAndOr)) {
+            index.PlannedType = item->Type;
+            index.PlannedIsCust = item->IsCust;
+            index.PlannedAndOr = item->AndOr;
+            attributesChanged = true;
+        }
     }
-    if (changed)
+    if (flagChanged)
         for (CPoint* item : scheme.StepLists.Items)
             item->StepIndex.Valid = false;
+    if (attributesChanged)
+        ++scheme.StepPlan.Attributes;
 }
 
 void prepare(Scheme& scheme, SpreadsheetLink* sheet) {
+    noteAttributeChanges(scheme);
     for (CPoint* item : scheme.StepLists.Items)
         prepareItem(scheme, item, sheet);
-    noteFlagChanges(scheme);
 }
 
 void combineAll(Scheme& scheme, bool teaching) {
@@ -112,6 +128,7 @@ bool propagationStep(Scheme& scheme, Evaluation& eval, bool repaintAfter, bool f
         hold(scheme, eval);
         if (hooks.spreadsheet)
             hooks.spreadsheet->endStep();
+        scheme.StepPlan.LastStepEnd = step::planKey(scheme);
     }
     if (scheme.SchemeChanged)
         ++scheme.RedrawRequests;
@@ -124,11 +141,11 @@ bool propagationStep(Scheme& scheme, Evaluation& eval, bool repaintAfter, bool f
 }
 
 void assign(Scheme& scheme, CPoint* item, CPoint* source, float x) {
-    CVolume* trace = step::findOrCreateTrace(scheme, item, source);
+    CVolume& trace = item->Traces[step::findOrCreateSlot(scheme, item, source)];
     x = item->Type == TypeBoolean ? (x > 0.0f ? 1.0f : -1.0f) : step::clampUnit(x);
-    if (trace->Value != x)
+    if (trace.Value != x)
         scheme.SchemeChanged = true;
-    trace->Value = x;
+    trace.Value = x;
     if (source == item)
         item->Value = x;
 }

@@ -3,9 +3,13 @@
 
 #include "model/scheme.h"
 
-#include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 namespace lumeris::step {
+
+using Rule = PlannedContribution::Rules;
+using Accumulation = PlannedContribution::Accumulations;
 
 inline float clampUnit(float x) {
     return x > 1.0f ? 1.0f : (x < -1.0f ? -1.0f : x);
@@ -15,131 +19,113 @@ inline bool isBooleanOr(const CPoint* item) {
     return item->AndOr >= 0.5f;
 }
 
-// The starting value of an accumulation for the item's type.
+// How contributions into the item's traces combine.
+inline std::uint8_t accumulationOf(const CPoint* item) {
+    switch (item->Type) {
+    case TypeBoolean:
+        return isBooleanOr(item) ? Accumulation::Largest : Accumulation::Smallest;
+    case TypeReal:
+    case TypeFlag:
+    case TypeFuzzy:
+        return Accumulation::Sum;
+    default:
+        return Accumulation::Nothing;
+    }
+}
+
+// The starting value of an accumulation.
+inline float identityOf(std::uint8_t accumulation) {
+    if (accumulation == Accumulation::Largest)
+        return -1.0f;
+    return accumulation == Accumulation::Smallest ? 1.0f : 0.0f;
+}
+
 inline float identityOf(const CPoint* item) {
-    if (item->Type != TypeBoolean)
-        return 0.0f;
-    return isBooleanOr(item) ? -1.0f : 1.0f;
+    return identityOf(accumulationOf(item));
 }
 
 // Resets MinInput and Accum the first time the current step touches the trace. Traces made
 // during the step carry its stamp already and keep their fresh 1 and 0.
-inline void touch(const Scheme& scheme, CVolume* trace, const CPoint* owner) {
-    if (trace->StepStamp == scheme.StepCount)
+inline void touch(CVolume& trace, std::uint32_t stamp, float identity) {
+    if (trace.StepStamp == stamp)
         return;
-    trace->StepStamp = scheme.StepCount;
-    trace->MinInput = 1.0f;
-    trace->Accum = identityOf(owner);
-}
-
-// A new trace of owner for source, in its place by source name.
-inline CVolume* newTrace(Scheme& scheme, CPoint* owner, CPoint* source) {
-    CVolume* trace = scheme.addTrace(owner, source);
-    trace->StepStamp = scheme.StepCount;
-    if (source == owner)
-        owner->StepIndex.OwnTrace = trace;
-    return trace;
-}
-
-inline CVolume* findOrCreateTrace(Scheme& scheme, CPoint* owner, CPoint* source) {
-    if (source == owner && owner->StepIndex.OwnTrace)
-        return owner->StepIndex.OwnTrace;
-    if (CVolume* found = scheme.findTrace(owner, source)) {
-        if (source == owner)
-            owner->StepIndex.OwnTrace = found;
-        return found;
-    }
-    return newTrace(scheme, owner, source);
+    trace.StepStamp = stamp;
+    trace.MinInput = 1.0f;
+    trace.Accum = identity;
 }
 
 // Adds one contribution into the trace (contribute, after the lookup).
-inline void accumulate(const Scheme& scheme, CPoint* target, CVolume* trace, float x) {
-    touch(scheme, trace, target);
-    switch (target->Type) {
-    case TypeBoolean:
-        if (isBooleanOr(target))
-            trace->Accum = x > trace->Accum ? x : trace->Accum;
-        else
-            trace->Accum = x < trace->Accum ? x : trace->Accum;
+inline void accumulate(CVolume& trace, std::uint8_t accumulation, float x) {
+    switch (accumulation) {
+    case Accumulation::Largest:
+        trace.Accum = x > trace.Accum ? x : trace.Accum;
         break;
-    case TypeReal:
-    case TypeFlag:
-    case TypeFuzzy:
-        trace->MinInput = x < trace->MinInput ? x : trace->MinInput;
-        trace->Accum = trace->Accum + x;
+    case Accumulation::Smallest:
+        trace.Accum = x < trace.Accum ? x : trace.Accum;
+        break;
+    case Accumulation::Sum:
+        trace.MinInput = x < trace.MinInput ? x : trace.MinInput;
+        trace.Accum = trace.Accum + x;
         break;
     default:
         break;
     }
 }
 
-// The item's Order and PassOn, rebuilt when its trace list or the set of flag items has
+// The item's OwnSlot and PassOn, rebuilt when its trace list or the set of flag items has
 // changed since they were built.
-inline ItemStepIndex& refreshIndex(CPoint* item) {
-    ItemStepIndex& index = item->StepIndex;
-    if (index.Valid && index.BuiltFor == item->TraceListVersion)
-        return index;
-    index.Order.clear();
-    index.OrderFromFlag.clear();
-    index.PassOn.clear();
-    for (CVolume* v = item->Traces; v; v = v->Next) {
-        const bool fromFlag = v->Source->Type == TypeFlag;
-        index.Order.push_back(v);
-        index.OrderFromFlag.push_back(fromFlag);
-        if (v->Source == item || fromFlag)
-            index.PassOn.push_back(v);
+ItemStepIndex& refreshIndex(CPoint* item);
+
+// The position of the owner's trace of source, or NoSlot.
+std::uint32_t findSlot(const CPoint* owner, const CPoint* source);
+
+// The position of the owner's trace of source, made in its place by source name when the
+// owner has none. Making it moves the traces after it one place on.
+std::uint32_t findOrCreateSlot(Scheme& scheme, CPoint* owner, CPoint* source);
+
+// Calls visit(position, slot, rule) for every trace of the From item that a link to `to`
+// passes on, in trace order: position counts the traces passed, slot is the trace's place in
+// the From item's list and rule says what the link makes of its value.
+template <class Visit> void forEachPassed(CPoint* from, const CPoint* to, Visit&& visit) {
+    const ItemStepIndex& index = refreshIndex(from);
+    const std::uint32_t count = static_cast<std::uint32_t>(from->Traces.size());
+    // A fuzzy target with a fixed value takes the bare coefficient from every source.
+    if (to->Type == TypeFuzzy && to->IsCust == 1) {
+        for (std::uint32_t i = 0; i < count; ++i)
+            visit(i, i, Rule::Bare);
+        return;
     }
-    index.BuiltFor = item->TraceListVersion;
-    index.Valid = true;
-    return index;
+    // A fuzzy item passes on every trace it holds; those of flags as magnitudes.
+    if (from->Type == TypeFuzzy) {
+        std::size_t p = 0;
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const bool passOn = p < index.PassOn.size() && index.PassOn[p] == i;
+            p += passOn;
+            visit(i, i, passOn && i != index.OwnSlot ? Rule::Magnitude : Rule::Fuzzy);
+        }
+        return;
+    }
+    // Any other item passes on its own value and the magnitudes of flag traces.
+    const bool flag = from->Type == TypeFlag;
+    std::uint32_t position = 0;
+    for (const std::uint32_t slot : index.PassOn)
+        visit(position++, slot, slot != index.OwnSlot || flag ? Rule::Magnitude : Rule::Own);
 }
 
-// The owner's trace of source, found by binary search of its index (which is in trace
-// order), or a new one put in its place there. The index stays current, so that making a
-// trace costs a search, not a walk of the list.
-inline CVolume* findOrInsertTrace(Scheme& scheme, CPoint* owner, CPoint* source) {
-    ItemStepIndex& index = refreshIndex(owner);
-    std::vector<CVolume*>& order = index.Order;
-    const std::string& name = source->Name;
-    const auto first = std::lower_bound(
-        order.begin(), order.end(), name,
-        [](const CVolume* v, const std::string& n) { return traceNameLess(v->Source->Name, n); });
-    for (auto it = first; it != order.end() && !traceNameLess(name, (*it)->Source->Name); ++it)
-        if ((*it)->Source == source)
-            return *it;
-
-    const std::size_t at = static_cast<std::size_t>(first - order.begin());
-    CVolume* trace = scheme.addTraceAfter(owner, source, at ? order[at - 1] : nullptr);
-    trace->StepStamp = scheme.StepCount;
-    if (source == owner)
-        index.OwnTrace = trace;
-    const bool fromFlag = source->Type == TypeFlag;
-    if (source == owner || fromFlag) {
-        std::size_t passed = 0;
-        for (std::size_t i = 0; i < at; ++i)
-            passed += order[i]->Source == owner || index.OrderFromFlag[i];
-        index.PassOn.insert(index.PassOn.begin() + static_cast<std::ptrdiff_t>(passed), trace);
+// What a link makes of a passed trace's value.
+inline float contribution(std::uint8_t rule, float value, float c) {
+    switch (rule) {
+    case Rule::Bare:
+        return c;
+    case Rule::Magnitude:
+        return std::fabs(value) * c;
+    default:
+        return value * c;
     }
-    order.insert(first, trace);
-    index.OrderFromFlag.insert(index.OrderFromFlag.begin() + static_cast<std::ptrdiff_t>(at),
-                               fromFlag);
-    index.BuiltFor = owner->TraceListVersion;
-    return trace;
 }
 
 // ItemList and LinkList as arrays, so that the phases can look ahead and prefetch.
-inline void refreshLists(Scheme& scheme) {
-    auto& lists = scheme.StepLists;
-    if (lists.BuiltFor == scheme.StructureVersion)
-        return;
-    lists.Items.clear();
-    lists.Links.clear();
-    for (CPoint* item = scheme.ItemList; item; item = item->Next)
-        lists.Items.push_back(item);
-    for (CLink* link = scheme.LinkList; link; link = link->Next)
-        lists.Links.push_back(link);
-    lists.BuiltFor = scheme.StructureVersion;
-}
+void refreshLists(Scheme& scheme);
 
 // Phases, each over the whole scheme.
 void spread(Scheme& scheme);

@@ -32,7 +32,8 @@ enum ItemType : std::uint8_t {
     TypeLispVector = 7,
 };
 
-// A trace: one source item's influence held by one item.
+// A trace: one source item's influence held by one item. Traces are kept by value in their
+// owner's list, so that a step walks each list as one block of memory.
 struct CVolume : CVisual {
     CPoint* Source = nullptr;
     float Value = 0;
@@ -41,13 +42,6 @@ struct CVolume : CVisual {
     // Scheme::StepCount of the step that last reset MinInput and Accum; the step resets a
     // trace when it first touches it instead of visiting every trace up front.
     std::uint32_t StepStamp = 0;
-    CVolume* Prev = nullptr; // owner's trace list, sorted by source name
-    CVolume* Next = nullptr;
-
-    // Index: the chain of all traces, in any item, whose Source is the same item.
-    CPoint* Owner = nullptr;
-    CVolume* SourcePrev = nullptr;
-    CVolume* SourceNext = nullptr;
 };
 
 // One entry of a projection item's view.
@@ -65,24 +59,28 @@ struct ViewEntry {
     ViewEntry* ItemNext = nullptr;
 };
 
+// A position in an item's trace list that holds no trace.
+constexpr std::uint32_t NoSlot = 0xFFFFFFFFu;
+
 // The propagation step's index of one item (kept by src/engine).
 struct ItemStepIndex {
-    CVolume* OwnTrace = nullptr;     // the trace whose Source is the item; it dies with the item
-    std::vector<CVolume*> Order;     // every trace, in trace order
-    std::vector<bool> OrderFromFlag; // per entry of Order: its source is a flag item
-    std::vector<CVolume*> PassOn;    // the own and flag-sourced traces, in trace order
-    std::uint32_t BuiltFor = 0;      // TraceListVersion that Order and PassOn were built from
-    bool Valid = false;              // cleared when any item's flag type changes
-    bool WasFlag = false;            // Type was 2 at the last step
+    std::uint32_t OwnSlot = NoSlot;   // position of the trace whose Source is the item
+    std::vector<std::uint32_t> PassOn; // positions of the own and flag-sourced traces, ascending
+    std::uint32_t BuiltFor = 0;       // TraceListVersion that PassOn was built from
+    bool Valid = false;               // cleared when any item's flag type changes
+    bool WasFlag = false;             // Type was 2 at the last step
+    // What the spread plan was built for; a change makes the plan stale.
+    std::uint8_t PlannedType = 0xFF;
+    std::int32_t PlannedIsCust = 0;
+    float PlannedAndOr = 0;
 };
 
-// The propagation step's index of one link (kept by src/engine): the To item's traces that
-// its contributions reach, in the order the link passes its From item's traces. Entries are
-// checked against Source and Owner before use and refilled when they do not match.
+// The propagation step's index of one link (kept by src/engine): the positions, in the To
+// item's list, of the traces its contributions reach, in the order the link passes its From
+// item's traces. Entries are checked against the trace's Source before use.
 struct LinkStepIndex {
-    CVolume* First = nullptr;
-    std::vector<CVolume*> Rest;
-    std::uint64_t DestroyEpoch = 0; // Scheme::TracesDestroyed when the entries were valid
+    std::uint32_t First = NoSlot;
+    std::vector<std::uint32_t> Rest;
 };
 
 // An item of the scheme.
@@ -101,7 +99,7 @@ struct CPoint : CVisual {
     CLink* OutLinks = nullptr; // links whose From is this item, newest first
     CPoint* Prev = nullptr;    // ItemList neighbour toward the head (newer)
     CPoint* Next = nullptr;    // ItemList neighbour toward the tail (older)
-    CVolume* Traces = nullptr;
+    std::vector<CVolume> Traces; // sorted by source name (see traceNameLess)
     std::string url;
     std::string text;
     std::string photo;
@@ -113,7 +111,7 @@ struct CPoint : CVisual {
 
     // Indexes that let the destroy cascade and the readers avoid whole-scheme scans.
     CLink* InLinks = nullptr;           // links whose To is this item, in LinkList order
-    CVolume* SourcedTraces = nullptr;   // traces anywhere whose Source is this item
+    std::vector<CPoint*> ReachedItems;  // the items holding a trace whose Source is this item
     ViewEntry* EntriesNaming = nullptr; // view entries anywhere whose Item is this item
     CPoint* SameIdNewer = nullptr;      // items sharing this id, in ItemList order
     CPoint* SameIdOlder = nullptr;
@@ -127,6 +125,8 @@ struct CLink : CVisual {
     CPoint* From = nullptr;
     CPoint* To = nullptr;
     std::string Name;
+    // The coefficient. Once the link is made, change it through Scheme::setCoefficient: the
+    // step keeps a copy of every coefficient.
     float Value = 1.0f;
     float AndOr = 0.0f;
     CLink* PrevOut = nullptr; // From's OutLinks chain

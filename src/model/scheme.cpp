@@ -65,10 +65,7 @@ void Scheme::destroyItem(CPoint* item) {
     for (auto& move : ViewSwitchMoves)
         if (move.Item == item)
             move.Item = nullptr;
-    while (item->Traces)
-        destroyTrace(item->Traces);
-    while (item->SourcedTraces)
-        destroyTrace(item->SourcedTraces);
+    destroyTracesOf(item);
     while (item->OutLinks)
         destroyLink(item->OutLinks);
     while (item->InLinks)
@@ -156,6 +153,12 @@ void Scheme::empty() {
     CurrentView = nullptr;
     ViewSwitchMoves.clear();
     dropAllLinks();
+    // Every trace goes too: dropping the lists first spares each item's destroy the search
+    // of the lists its influence has reached.
+    for (CPoint* p = ItemList; p; p = p->Next) {
+        p->Traces.clear();
+        p->ReachedItems.clear();
+    }
     while (ItemList)
         destroyItem(ItemList);
     ++RedrawRequests;
@@ -207,6 +210,7 @@ void Scheme::reverseLinks() {
         std::swap(l->From, l->To);
         pushLinkChains(l);
     }
+    ++StructureVersion;
 }
 
 void Scheme::linkIntoIdIndex(CPoint* item) {

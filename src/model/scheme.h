@@ -4,6 +4,7 @@
 #pragma once
 
 #include "objects.h"
+#include "step_plan.h"
 
 #include <cstdint>
 #include <string>
@@ -82,15 +83,18 @@ class Scheme {
     std::uint8_t DefaultItemType = TypeReal;
 
     // Counters of the propagation step's lazy resets and caches.
-    std::uint32_t StepCount = 0;        // steps started; stamps the traces reset in a step
-    std::uint64_t TracesDestroyed = 0;  // bumped whenever a trace is destroyed
-    std::uint64_t StructureVersion = 0; // bumped whenever an item or a link is made or destroyed
+    std::uint32_t StepCount = 0;          // steps started; stamps the traces reset in a step
+    std::uint64_t TraceVersion = 0;       // bumped whenever a trace is made or destroyed
+    std::uint64_t StructureVersion = 0;   // bumped whenever an item or a link is made, destroyed
+                                          // or turned round
+    std::uint64_t CoefficientVersion = 0; // bumped whenever a link's coefficient changes
     // The step's flat copies of ItemList and LinkList, rebuilt when StructureVersion moves on.
     struct {
         std::vector<CPoint*> Items;
         std::vector<CLink*> Links;
         std::uint64_t BuiltFor = ~std::uint64_t{0};
     } StepLists;
+    SpreadPlan StepPlan;
 
     // Items and links.
     CPoint* createItem(std::string name, std::int32_t x, std::int32_t y);
@@ -98,6 +102,10 @@ class Scheme {
     void destroyItem(CPoint* item);
     CLink* createLink(CPoint* from, CPoint* to);
     void destroyLink(CLink* link);
+    void setCoefficient(CLink* link, float value) {
+        link->Value = value;
+        ++CoefficientVersion;
+    }
     void empty();
     void changeType(CPoint* item, std::uint8_t type);
     // Exchanges every link's ends; each link joins its new source's OutLinks chain.
@@ -108,13 +116,14 @@ class Scheme {
     // The newest item with this id, as a scan of ItemList from its head would find it.
     CPoint* findById(std::int32_t id) const;
 
-    // Traces (their meaning belongs to the propagation step).
+    // Traces (their meaning belongs to the propagation step). A trace pointer stays valid
+    // until a trace joins or leaves the same owner's list.
     CVolume* findTrace(CPoint* owner, const CPoint* source) const;
     // Inserts a new trace before the first one whose source name is greater or equal.
     CVolume* addTrace(CPoint* owner, CPoint* source);
-    // Inserts a new trace right after `after` (at the head when null), for callers that know
-    // this is where addTrace would put it.
-    CVolume* addTraceAfter(CPoint* owner, CPoint* source, CVolume* after);
+    // Inserts a new trace at this position of the owner's list, for callers that know this is
+    // where addTrace would put it.
+    CVolume* addTraceAt(CPoint* owner, CPoint* source, std::size_t position);
 
     // Views.
     void dropView(CPoint* item);
@@ -129,7 +138,8 @@ class Scheme {
   private:
     // Emptying: frees every link at once, leaving the items without links.
     void dropAllLinks();
-    void destroyTrace(CVolume* trace);
+    // Removes every trace whose Source is the item, and the item's own list.
+    void destroyTracesOf(CPoint* item);
     void destroyViewEntry(ViewEntry* entry);
     void unlinkFromIdIndex(CPoint* item);
     void linkIntoIdIndex(CPoint* item);

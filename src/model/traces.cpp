@@ -1,10 +1,21 @@
-// The trace lists of items and the index of traces by source.
+// The trace lists of items and the index of the items each source has reached.
 #include "scheme.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace lumeris {
+
+namespace {
+
+void forgetReached(CPoint* source, const CPoint* owner) {
+    auto& reached = source->ReachedItems;
+    const auto at = std::find(reached.begin(), reached.end(), owner);
+    *at = reached.back();
+    reached.pop_back();
+}
+
+} // namespace
 
 bool traceNameLess(const std::string& a, const std::string& b) {
     const std::size_t n = std::min(a.size(), b.size());
@@ -13,51 +24,47 @@ bool traceNameLess(const std::string& a, const std::string& b) {
 }
 
 CVolume* Scheme::findTrace(CPoint* owner, const CPoint* source) const {
-    for (CVolume* v = owner->Traces; v; v = v->Next)
-        if (v->Source == source)
-            return v;
+    for (CVolume& v : owner->Traces)
+        if (v.Source == source)
+            return &v;
     return nullptr;
 }
 
 CVolume* Scheme::addTrace(CPoint* owner, CPoint* source) {
-    CVolume* after = nullptr;
-    for (CVolume* v = owner->Traces; v && traceNameLess(v->Source->Name, source->Name); v = v->Next)
-        after = v;
-    return addTraceAfter(owner, source, after);
+    std::size_t position = 0;
+    while (position < owner->Traces.size() &&
+           traceNameLess(owner->Traces[position].Source->Name, source->Name))
+        ++position;
+    return addTraceAt(owner, source, position);
 }
 
-CVolume* Scheme::addTraceAfter(CPoint* owner, CPoint* source, CVolume* after) {
-    CVolume* trace = new CVolume;
-    trace->Source = source;
-    trace->Owner = owner;
-
-    CVolume* const before = after ? after->Next : owner->Traces;
-    trace->Prev = after;
-    trace->Next = before;
-    (after ? after->Next : owner->Traces) = trace;
-    if (before)
-        before->Prev = trace;
-
+CVolume* Scheme::addTraceAt(CPoint* owner, CPoint* source, std::size_t position) {
+    CVolume trace;
+    trace.Source = source;
+    const auto at = owner->Traces.insert(
+        owner->Traces.begin() + static_cast<std::ptrdiff_t>(position), trace);
+    source->ReachedItems.push_back(owner);
     ++owner->TraceListVersion;
-
-    trace->SourceNext = source->SourcedTraces;
-    if (source->SourcedTraces)
-        source->SourcedTraces->SourcePrev = trace;
-    source->SourcedTraces = trace;
-    return trace;
+    ++TraceVersion;
+    return &*at;
 }
 
-void Scheme::destroyTrace(CVolume* trace) {
-    (trace->Prev ? trace->Prev->Next : trace->Owner->Traces) = trace->Next;
-    if (trace->Next)
-        trace->Next->Prev = trace->Prev;
-    (trace->SourcePrev ? trace->SourcePrev->SourceNext : trace->Source->SourcedTraces) =
-        trace->SourceNext;
-    if (trace->SourceNext)
-        trace->SourceNext->SourcePrev = trace->SourcePrev;
-    ++trace->Owner->TraceListVersion;
-    ++TracesDestroyed;
-    delete trace;
+void Scheme::destroyTracesOf(CPoint* item) {
+    for (const CVolume& v : item->Traces)
+        if (v.Source != item)
+            forgetReached(v.Source, item);
+    item->Traces.clear();
+    for (CPoint* owner : item->ReachedItems) {
+        if (owner == item)
+            continue;
+        auto& traces = owner->Traces;
+        traces.erase(std::find_if(traces.begin(), traces.end(),
+                                  [item](const CVolume& v) { return v.Source == item; }));
+        ++owner->TraceListVersion;
+    }
+    item->ReachedItems.clear();
+    ++item->TraceListVersion;
+    ++TraceVersion;
 }
 
 } // namespace lumeris

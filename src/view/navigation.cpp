@@ -39,7 +39,7 @@ void changeHovered(Scheme& scheme, int delta) {
         assign(scheme, item, item, item->Custom);
     } else if (scheme.HoverKind == HoverLink && scheme.Hovered.link) {
         CLink* link = scheme.Hovered.link;
-        link->Value = clampUnit(link->Value + step);
+        scheme.setCoefficient(link, clampUnit(link->Value + step));
         scheme.SchemeChanged = true;
     }
 }

@@ -74,8 +74,8 @@ TEST(Commands, ResetValuesStopsAndClearsValuesOnly) {
     EXPECT_FALSE(f.s.SchemeChanged);
     for (CPoint* p = f.s.ItemList; p; p = p->Next) {
         EXPECT_EQ(p->Value, 0.0f);
-        for (CVolume* v = p->Traces; v; v = v->Next)
-            EXPECT_EQ(v->Value, 0.0f);
+        for (CVolume& v : p->Traces)
+            EXPECT_EQ(v.Value, 0.0f);
     }
     EXPECT_NE(f.s.findTrace(f.b, f.a), nullptr);
     EXPECT_EQ(f.a->Custom, 0.5f);

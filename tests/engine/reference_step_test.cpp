@@ -57,16 +57,16 @@ void spreadLink(Scheme& s, CLink* l) {
     CPoint* f = l->From;
     CPoint* t = l->To;
     const float c = l->Value;
-    for (CVolume* v = f->Traces; v; v = v->Next) {
-        CPoint* src = v->Source;
+    for (CVolume& v : f->Traces) {
+        CPoint* src = v.Source;
         if (t->Type == TypeFuzzy && t->IsCust == 1) {
             contribute(s, t, src, c);
         } else if (src->Type == TypeFlag) {
-            contribute(s, t, src, std::fabs(v->Value) * c);
+            contribute(s, t, src, std::fabs(v.Value) * c);
         } else if (f->Type == TypeFuzzy) {
-            contribute(s, t, src, v->Value * c);
+            contribute(s, t, src, v.Value * c);
         } else if (src == f) {
-            const float x = v->Value * c;
+            const float x = v.Value * c;
             if (!(x == 0.0f && t->AndOr > 0.5f))
                 contribute(s, t, src, x);
         }
@@ -76,28 +76,28 @@ void spreadLink(Scheme& s, CLink* l) {
 void combine(Scheme& s, CPoint* p, bool teach) {
     float m = 1.0f, sum = identityOf(p), t = 0.0f;
     int n = 0;
-    for (CVolume* v = p->Traces; v; v = v->Next) {
+    for (CVolume& v : p->Traces) {
         ++n;
-        if (v->Source != p && v->Source->Type != TypeFlag) {
+        if (v.Source != p && v.Source->Type != TypeFlag) {
             if (p->Type == TypeBoolean) {
                 if (p->AndOr >= 0.5f)
-                    sum = v->Accum > sum ? v->Accum : sum;
+                    sum = v.Accum > sum ? v.Accum : sum;
                 else
-                    sum = v->Accum < sum ? v->Accum : sum;
+                    sum = v.Accum < sum ? v.Accum : sum;
             } else if (p->Type >= TypeReal && p->Type <= TypeFuzzy) {
-                m = v->MinInput < m ? v->MinInput : m;
-                sum = sum + v->Accum;
+                m = v.MinInput < m ? v.MinInput : m;
+                sum = sum + v.Accum;
             }
         }
         if (p->Type == TypeBoolean) {
-            t = v->Accum >= 0.0f ? 1.0f : -1.0f;
+            t = v.Accum >= 0.0f ? 1.0f : -1.0f;
         } else {
-            v->Accum = clampUnit(v->Accum);
-            t = (1.0f - p->AndOr) * v->MinInput + p->AndOr * v->Accum;
+            v.Accum = clampUnit(v.Accum);
+            t = (1.0f - p->AndOr) * v.MinInput + p->AndOr * v.Accum;
         }
-        if (v->Value != t && v->Source != p)
+        if (v.Value != t && v.Source != p)
             s.SchemeChanged = true;
-        v->Value = t;
+        v.Value = t;
     }
     float r;
     if (p->Type == TypeBoolean)
@@ -131,9 +131,9 @@ void combine(Scheme& s, CPoint* p, bool teach) {
 void step(Scheme& s, const Evaluation& e) {
     s.SchemeChanged = false;
     for (CPoint* p = s.ItemList; p; p = p->Next) {
-        for (CVolume* v = p->Traces; v; v = v->Next) {
-            v->MinInput = 1.0f;
-            v->Accum = identityOf(p);
+        for (CVolume& v : p->Traces) {
+            v.MinInput = 1.0f;
+            v.Accum = identityOf(p);
         }
         if (p->IsCust == 1)
             reference::assign(s, p, p, p->Custom);
@@ -158,10 +158,10 @@ std::string exactState(const Scheme& s) {
         out += std::to_string(b) + ' ';
     };
     for (const CPoint* p = s.ItemList; p; p = p->Next)
-        for (const CVolume* v = p->Traces; v; v = v->Next) {
-            bits(v->Value);
-            bits(v->MinInput);
-            bits(v->Accum);
+        for (const CVolume& v : p->Traces) {
+            bits(v.Value);
+            bits(v.MinInput);
+            bits(v.Accum);
         }
     for (const CPoint* p = s.ItemList; p; p = p->Next)
         bits(p->Value);
@@ -174,6 +174,13 @@ CPoint* itemAt(Scheme& s, int index) {
     for (int i = 0; p && i < index; ++i)
         p = p->Next;
     return p;
+}
+
+CLink* linkAt(Scheme& s, int index) {
+    CLink* l = s.LinkList;
+    for (int i = 0; l && i < index; ++i)
+        l = l->Next;
+    return l;
 }
 
 // Builds and edits two schemes identically from one seed.
@@ -199,7 +206,7 @@ class RandomWorld {
     // One random edit of the kinds the program makes between steps.
     void edit(Scheme& s, Evaluation& e, bool referenceSide) {
         const int items = s.ItemCount;
-        switch (pick(9)) {
+        switch (pick(12)) {
         case 0:
             itemAt(s, pick(items))->Type = static_cast<std::uint8_t>(pickType());
             break;
@@ -232,7 +239,14 @@ class RandomWorld {
         case 6:
             itemAt(s, pick(items))->IsCust = pick(2);
             break;
-        default:
+        case 7:
+            itemAt(s, pick(items))->AndOr = pickAndOr();
+            break;
+        case 8:
+            if (s.LinkCount > 0)
+                s.setCoefficient(linkAt(s, pick(s.LinkCount)), pickValue());
+            break;
+        default: // no edit: the next step may run from its plan
             break;
         }
         e.TeachPending = pick(3) == 0;

@@ -47,8 +47,8 @@ void expectConsistent(const Scheme& s) {
         }
         EXPECT_EQ(out, expectedOut);
         EXPECT_EQ(in, expectedIn);
-        for (CVolume* v = p->Traces; v; v = v->Next)
-            EXPECT_TRUE(items.count(v->Source));
+        for (CVolume& v : p->Traces)
+            EXPECT_TRUE(items.count(v.Source));
         for (ViewEntry* e = p->ViewEntries; e; e = e->Next) {
             EXPECT_EQ(p->Type, TypeProjection);
             EXPECT_TRUE(items.count(e->Item));
@@ -303,8 +303,8 @@ TEST(Traces, StaySortedByUnsignedNameBytesWithTheNewestFirstAmongEquals) {
     for (CPoint* src : {cyr, b1, a, b2, empty})
         s.addTrace(owner, src);
     std::vector<CPoint*> order;
-    for (CVolume* v = owner->Traces; v; v = v->Next)
-        order.push_back(v->Source);
+    for (CVolume& v : owner->Traces)
+        order.push_back(v.Source);
     EXPECT_EQ(order, (std::vector<CPoint*>{empty, a, b2, b1, cyr}));
     EXPECT_EQ(s.findTrace(owner, b1)->Source, b1);
     CVolume* fresh = s.findTrace(owner, a);

@@ -40,14 +40,14 @@ void paintTraces(PaintFrame& frame, const Sprites& sprites) {
     const int r0 = frame.eval.ShowValues ? 17 : 8;
     const char decimalPoint = char(QLocale().decimalPoint().front().unicode());
     for (const CPoint* item = frame.scheme.ItemList; item; item = item->Next) {
-        if (!item->Traces || !item->Vis || !frame.isOnScreen(item) || startsWithStar(item->Name))
+        if (item->Traces.empty() || !item->Vis || !frame.isOnScreen(item) || startsWithStar(item->Name))
             continue;
         const ScreenPoint s = frame.screenOf(item);
         int y0 = s.y + r0;
-        for (const CVolume* trace = item->Traces; trace; trace = trace->Next) {
-            if (!traceShown(frame, item, trace))
+        for (const CVolume& trace : item->Traces) {
+            if (!traceShown(frame, item, &trace))
                 continue;
-            paintTraceRow(frame, trace, s, y0, sprites, decimalPoint);
+            paintTraceRow(frame, &trace, s, y0, sprites, decimalPoint);
             y0 += 8;
         }
     }

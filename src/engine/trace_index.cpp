@@ -1,0 +1,119 @@
+// Finding and making traces in an item's list, and the step's index of each list.
+#include "engine/trace_ops.h"
+
+#include <algorithm>
+
+namespace lumeris::step {
+
+namespace {
+
+// Lists this long are searched by source name; shorter ones are walked.
+constexpr std::size_t longList = 32;
+
+const std::string& nameAt(const CPoint* owner, std::size_t slot) {
+    return owner->Traces[slot].Source->Name;
+}
+
+// The first position whose source name is not less than the name.
+std::size_t firstNotBelow(const CPoint* owner, const std::string& name) {
+    const std::vector<CVolume>& traces = owner->Traces;
+    const auto at = std::partition_point(traces.begin(), traces.end(), [&](const CVolume& v) {
+        return traceNameLess(v.Source->Name, name);
+    });
+    return static_cast<std::size_t>(at - traces.begin());
+}
+
+// Where a new trace of source goes: before the first trace whose source name is greater or
+// equal. A long list is sorted, so a binary search finds the same place as the walk.
+std::size_t insertionPoint(const CPoint* owner, const CPoint* source) {
+    const std::vector<CVolume>& traces = owner->Traces;
+    if (traces.size() >= longList)
+        return firstNotBelow(owner, source->Name);
+    std::size_t position = 0;
+    while (position < traces.size() && traceNameLess(nameAt(owner, position), source->Name))
+        ++position;
+    return position;
+}
+
+// Puts a new trace at the position and keeps the owner's index current, so that filling a
+// long list does not rebuild its index once per trace.
+std::uint32_t insertTrace(Scheme& scheme, CPoint* owner, CPoint* source, std::size_t position) {
+    ItemStepIndex& index = owner->StepIndex;
+    const bool current = index.Valid && index.BuiltFor == owner->TraceListVersion;
+    scheme.addTraceAt(owner, source, position)->StepStamp = scheme.StepCount;
+    const auto slot = static_cast<std::uint32_t>(position);
+    if (!current)
+        return slot;
+    if (index.OwnSlot != NoSlot && index.OwnSlot >= slot)
+        ++index.OwnSlot;
+    auto later = std::lower_bound(index.PassOn.begin(), index.PassOn.end(), slot);
+    for (auto it = later; it != index.PassOn.end(); ++it)
+        ++*it;
+    if (source == owner)
+        index.OwnSlot = slot;
+    if (source == owner || source->Type == TypeFlag)
+        index.PassOn.insert(later, slot);
+    index.BuiltFor = owner->TraceListVersion;
+    return slot;
+}
+
+} // namespace
+
+ItemStepIndex& refreshIndex(CPoint* item) {
+    ItemStepIndex& index = item->StepIndex;
+    if (index.Valid && index.BuiltFor == item->TraceListVersion)
+        return index;
+    index.OwnSlot = NoSlot;
+    index.PassOn.clear();
+    for (std::uint32_t i = 0; i < item->Traces.size(); ++i) {
+        const CPoint* source = item->Traces[i].Source;
+        if (source == item)
+            index.OwnSlot = i;
+        if (source == item || source->Type == TypeFlag)
+            index.PassOn.push_back(i);
+    }
+    index.BuiltFor = item->TraceListVersion;
+    index.Valid = true;
+    return index;
+}
+
+std::uint32_t findSlot(const CPoint* owner, const CPoint* source) {
+    const std::vector<CVolume>& traces = owner->Traces;
+    if (traces.size() >= longList) {
+        for (std::size_t i = firstNotBelow(owner, source->Name);
+             i < traces.size() && !traceNameLess(source->Name, nameAt(owner, i)); ++i)
+            if (traces[i].Source == source)
+                return static_cast<std::uint32_t>(i);
+    }
+    // A short list, or a long one that a renamed source has left out of order.
+    for (std::size_t i = 0; i < traces.size(); ++i)
+        if (traces[i].Source == source)
+            return static_cast<std::uint32_t>(i);
+    return NoSlot;
+}
+
+std::uint32_t findOrCreateSlot(Scheme& scheme, CPoint* owner, CPoint* source) {
+    if (source == owner) {
+        const ItemStepIndex& index = refreshIndex(owner);
+        if (index.OwnSlot != NoSlot)
+            return index.OwnSlot;
+    } else if (const std::uint32_t slot = findSlot(owner, source); slot != NoSlot) {
+        return slot;
+    }
+    return insertTrace(scheme, owner, source, insertionPoint(owner, source));
+}
+
+void refreshLists(Scheme& scheme) {
+    auto& lists = scheme.StepLists;
+    if (lists.BuiltFor == scheme.StructureVersion)
+        return;
+    lists.Items.clear();
+    lists.Links.clear();
+    for (CPoint* item = scheme.ItemList; item; item = item->Next)
+        lists.Items.push_back(item);
+    for (CLink* link = scheme.LinkList; link; link = link->Next)
+        lists.Links.push_back(link);
+    lists.BuiltFor = scheme.StructureVersion;
+}
+
+} // namespace lumeris::step
