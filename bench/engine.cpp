@@ -92,7 +92,7 @@ Csr floorOf(const Scheme& s, bool perTrace) {
             int repeat = 1;
             if (perTrace) {
                 repeat = 0;
-                for (const CVolume& v : l->From->Traces)
+                for ([[maybe_unused]] const CVolume& v : l->From->Traces)
                     ++repeat;
             }
             for (int k = 0; k < repeat; ++k) {
@@ -124,7 +124,7 @@ void report(const char* name, Scheme& s, int warmSteps, int runs, bool perTraceF
                 std::chrono::duration<double, std::milli>(Clock::now() - warmStart).count());
     long traces = 0;
     for (const CPoint* p = s.ItemList; p; p = p->Next)
-        for (const CVolume& v : p->Traces)
+        for ([[maybe_unused]] const CVolume& v : p->Traces)
             ++traces;
     const long before = allocations;
     for (int i = 0; i < 3; ++i)

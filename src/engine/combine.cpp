@@ -19,7 +19,7 @@ struct Combination {
 // The trace loop for one kind of accumulation, so that the loop does not branch on the type.
 // The own trace and the traces of flags (the PassOn positions) are carried but never count
 // as inputs.
-template <std::uint8_t Kind>
+template <Accumulation Kind>
 Combination combineTraces(Scheme& scheme, CPoint* item, const ItemStepIndex& index) {
     const float andOr = item->AndOr;
     const float keep = 1.0f - andOr;

@@ -1,11 +1,7 @@
-// The spread phase: every link adds the traces its From item passes on into its To item.
-// While the scheme keeps its shape from step to step the phase runs from a plan (see
-// spread_plan.h); links after the first contribution that would make a trace, and every link
-// of a step whose scheme has just changed, are spread here, finding and making traces.
-#include "engine/spread_plan.h"
+// The spread phase: every link adds the traces its From item passes on into its To item,
+// finding and making the traces it reaches. A scheme that keeps its shape from step to step
+// is spread from a plan instead (see spread_plan.h).
 #include "engine/trace_ops.h"
-
-#include <algorithm>
 
 namespace lumeris::step {
 
@@ -50,63 +46,37 @@ class TargetSlots {
     std::uint32_t previous_ = NoSlot;
 };
 
-// Spreads one link's contributions from the given position on (the ones before it were made
-// from the plan).
-void spreadLink(Scheme& scheme, CLink* link, std::size_t start) {
+void spreadLink(Scheme& scheme, CLink* link) {
     CPoint* const from = link->From;
     CPoint* const to = link->To;
     const float c = link->Value;
-    const std::uint8_t accumulation = accumulationOf(to);
+    const Accumulation accumulation = accumulationOf(to);
     const bool skipZero = to->AndOr > 0.5f;
     const std::uint32_t stamp = scheme.StepCount;
     const float identity = identityOf(accumulation);
     TargetSlots targets(scheme, link);
-    forEachPassed(from, to, [&](std::uint32_t position, std::uint32_t slot, std::uint8_t rule) {
-        if (position < start)
-            return;
+    forEachPassed(from, to, [&](std::uint32_t position, std::uint32_t slot, Rule rule) {
         const CVolume& passed = from->Traces[slot];
         const float x = contribution(rule, passed.Value, c);
         if (rule == Rule::Own && x == 0.0f && skipZero)
             return;
-        // Making the target's trace moves the target's list, and, for a link from an item
-        // to itself, the list being passed; the trace is therefore found after x is known.
+        // Making the target's trace moves the target's list: x is taken first.
         CVolume& trace = to->Traces[targets.at(position, passed.Source)];
         touch(trace, stamp, identity);
         accumulate(trace, accumulation, x);
     });
 }
 
-void spreadLinks(Scheme& scheme, std::size_t firstLink, std::size_t start) {
-    const std::vector<CLink*>& links = scheme.StepLists.Links;
-    constexpr std::size_t ahead = 8; // links lie scattered in memory: fetch them ahead of use
-    for (std::size_t i = firstLink; i < links.size(); ++i) {
-        if (i + ahead < links.size())
-            __builtin_prefetch(links[i + ahead]);
-        spreadLink(scheme, links[i], i == firstLink ? start : 0);
-    }
-}
-
 } // namespace
 
 void spread(Scheme& scheme) {
-    SpreadPlan& plan = scheme.StepPlan;
-    const SpreadPlan::Key now = planKey(scheme);
-    if (!(plan.BuiltFor == now)) {
-        // A scheme that changed since the last step is likely to change again (traces are
-        // still being made): planning would cost more than it saves.
-        if (!(plan.LastStepEnd == now)) {
-            spreadLinks(scheme, 0, 0);
-            return;
-        }
-        buildPlan(scheme, now);
+    const std::vector<CLink*>& links = scheme.StepLists.Links;
+    constexpr std::size_t ahead = 8; // links lie scattered in memory: fetch them ahead of use
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        if (i + ahead < links.size())
+            __builtin_prefetch(links[i + ahead]);
+        spreadLink(scheme, links[i]);
     }
-    const std::size_t stop = runPlan(plan, scheme.StepCount);
-    if (stop == plan.Contributions.size())
-        return;
-    const auto link = std::upper_bound(plan.LinkStart.begin(), plan.LinkStart.end(),
-                                       static_cast<std::uint32_t>(stop)) -
-                      1;
-    spreadLinks(scheme, static_cast<std::size_t>(link - plan.LinkStart.begin()), stop - *link);
 }
 
 } // namespace lumeris::step

@@ -1,12 +1,19 @@
-// Planning the spread phase: once a scheme keeps its shape, each step's contributions are the
-// same list of (passed trace, coefficient, target trace) in the same order, so the step walks
-// that list instead of the links, their ends and the target lists.
+// Planning the spread phase. Each trace receives its contributions in link order whatever
+// else happens in between, and every contribution reads a value the step had before it
+// began; so the contributions may be made item by item, and each item combined as soon as
+// its own are in, provided the values passed on are taken before the first item is combined
+// and no combine reaches into another item (teaching does, so it is never planned).
 #include "engine/spread_plan.h"
 #include "engine/trace_ops.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace lumeris::step {
 
 namespace {
+
+using Contribution = PlannedContribution;
 
 // The position in the To item's list of the trace the link's contribution at `position`
 // reaches, checked against the link's cache; NoSlot when the To item holds none.
@@ -21,6 +28,153 @@ std::uint32_t plannedSlot(CLink* link, std::size_t position, const CPoint* sourc
     return slot;
 }
 
+// Lists the links' contributions in link order, with the place of the item each reaches.
+class PlanBuilder {
+  public:
+    PlanBuilder(Scheme& scheme) : plan_(scheme.StepPlan), items_(scheme.StepLists.Items) {
+        ownEntry_.assign(items_.size(), NoSlot);
+        plan_.Passed.clear();
+        plan_.Passed.push_back({nullptr, PassedTrace::Coefficient});
+    }
+
+    void add(CLink* link) {
+        CPoint* const from = link->From;
+        CPoint* const to = link->To;
+        const std::uint32_t place = to->StepIndex.ListPosition;
+        forEachPassed(from, to, [&](std::uint32_t position, std::uint32_t slot, Rule rule) {
+            const CVolume& passed = from->Traces[slot];
+            const std::uint32_t target = plannedSlot(link, position, passed.Source);
+            contributions_.push_back({target == NoSlot ? nullptr : &to->Traces[target],
+                                      sourceEntry(from, passed, rule), link->Value});
+            places_.push_back(place);
+        });
+    }
+
+    // Regroups the contributions by the item they reach, keeping link order in each group.
+    void finish() {
+        std::vector<std::uint32_t>& start = plan_.GroupStart;
+        start.assign(items_.size() + 1, 0);
+        for (const std::uint32_t place : places_)
+            ++start[place + 1];
+        for (std::size_t i = 1; i < start.size(); ++i)
+            start[i] += start[i - 1];
+        std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
+        plan_.Contributions.resize(contributions_.size());
+        plan_.Unmade.clear();
+        for (std::size_t k = 0; k < contributions_.size(); ++k) {
+            const std::uint32_t at = next[places_[k]]++;
+            plan_.Contributions[at] = contributions_[k];
+            if (!contributions_[k].Target)
+                plan_.Unmade.emplace_back(at, places_[k]);
+        }
+        plan_.Values.resize(plan_.Passed.size());
+    }
+
+  private:
+    std::uint32_t sourceEntry(const CPoint* from, const CVolume& passed, Rule rule) {
+        switch (rule) {
+        case Rule::Bare:
+            return 0;
+        case Rule::Own: {
+            // Every link from an item passes the same own value: one entry serves them all.
+            std::uint32_t& entry = ownEntry_[from->StepIndex.ListPosition];
+            if (entry == NoSlot)
+                entry = append(passed, PassedTrace::Signed);
+            return entry | Contribution::OwnRule;
+        }
+        case Rule::Magnitude:
+            return append(passed, PassedTrace::Magnitude);
+        default:
+            return append(passed, PassedTrace::Signed);
+        }
+    }
+
+    std::uint32_t append(const CVolume& passed, std::uint8_t kind) {
+        plan_.Passed.push_back({&passed, kind});
+        return static_cast<std::uint32_t>(plan_.Passed.size() - 1);
+    }
+
+    SpreadPlan& plan_;
+    const std::vector<CPoint*>& items_;
+    std::vector<std::uint32_t> ownEntry_;
+    std::vector<Contribution> contributions_;
+    std::vector<std::uint32_t> places_;
+};
+
+void buildPlan(Scheme& scheme, const SpreadPlan::Key& key) {
+    PlanBuilder builder(scheme);
+    for (CLink* link : scheme.StepLists.Links)
+        builder.add(link);
+    builder.finish();
+    scheme.StepPlan.BuiltFor = key;
+}
+
+// The values passed on in this step, as the spread phase would read them.
+void takeValues(SpreadPlan& plan) {
+    for (std::size_t i = 0; i < plan.Passed.size(); ++i) {
+        const PassedTrace& passed = plan.Passed[i];
+        if (passed.Kind == PassedTrace::Coefficient)
+            plan.Values[i] = 1.0f;
+        else if (passed.Kind == PassedTrace::Magnitude)
+            plan.Values[i] = std::fabs(passed.Trace->Value);
+        else
+            plan.Values[i] = passed.Trace->Value;
+    }
+}
+
+float valueOf(const SpreadPlan& plan, const Contribution& p) {
+    return plan.Values[p.Source & ~Contribution::OwnRule] * p.Coefficient;
+}
+
+bool skipped(const Contribution& p, float x, bool skipZero) {
+    return (p.Source & Contribution::OwnRule) && x == 0.0f && skipZero;
+}
+
+// Whether every contribution to a trace that does not exist yet is a skipped zero this step.
+bool makesNoTrace(const SpreadPlan& plan, const std::vector<CPoint*>& items) {
+    for (const auto& [k, place] : plan.Unmade) {
+        const Contribution& p = plan.Contributions[k];
+        if (!skipped(p, valueOf(plan, p), items[place]->AndOr > 0.5f))
+            return false;
+    }
+    return true;
+}
+
+template <Accumulation Kind>
+void spreadInto(const SpreadPlan& plan, std::size_t place, bool skipZero, std::uint32_t stamp) {
+    const float identity = identityOf(Kind);
+    const Contribution* p = plan.Contributions.data() + plan.GroupStart[place];
+    const Contribution* const end = plan.Contributions.data() + plan.GroupStart[place + 1];
+    // The targets of small items lie in many small lists: fetch them ahead of use.
+    constexpr std::size_t ahead = 16;
+    const Contribution* const lastAhead =
+        plan.Contributions.data() + plan.Contributions.size() - std::min(ahead, plan.Contributions.size());
+    for (; p != end; ++p) {
+        if (p < lastAhead)
+            __builtin_prefetch(p[ahead].Target, 1);
+        const float x = valueOf(plan, *p);
+        if (skipped(*p, x, skipZero) || !p->Target)
+            continue;
+        touch(*p->Target, stamp, identity);
+        accumulate(*p->Target, Kind, x);
+    }
+}
+
+void spreadInto(const SpreadPlan& plan, const CPoint* item, std::size_t place,
+                std::uint32_t stamp) {
+    const bool skipZero = item->AndOr > 0.5f;
+    switch (accumulationOf(item)) {
+    case Accumulation::Largest:
+        return spreadInto<Accumulation::Largest>(plan, place, skipZero, stamp);
+    case Accumulation::Smallest:
+        return spreadInto<Accumulation::Smallest>(plan, place, skipZero, stamp);
+    case Accumulation::Sum:
+        return spreadInto<Accumulation::Sum>(plan, place, skipZero, stamp);
+    default:
+        return spreadInto<Accumulation::Nothing>(plan, place, skipZero, stamp);
+    }
+}
+
 } // namespace
 
 SpreadPlan::Key planKey(const Scheme& scheme) {
@@ -28,44 +182,33 @@ SpreadPlan::Key planKey(const Scheme& scheme) {
             scheme.StepPlan.Attributes};
 }
 
-void buildPlan(Scheme& scheme, const SpreadPlan::Key& key) {
+bool spreadAndCombineByPlan(Scheme& scheme, bool teaching) {
+    if (teaching)
+        return false;
     SpreadPlan& plan = scheme.StepPlan;
-    plan.Contributions.clear();
-    plan.LinkStart.clear();
-    for (CLink* link : scheme.StepLists.Links) {
-        plan.LinkStart.push_back(static_cast<std::uint32_t>(plan.Contributions.size()));
-        CPoint* const to = link->To;
-        const std::uint8_t accumulation = accumulationOf(to);
-        const bool skipZero = to->AndOr > 0.5f;
-        forEachPassed(link->From, to,
-                      [&](std::uint32_t position, std::uint32_t slot, std::uint8_t rule) {
-                          const CVolume& passed = link->From->Traces[slot];
-                          const std::uint32_t target = plannedSlot(link, position, passed.Source);
-                          plan.Contributions.push_back(
-                              {target == NoSlot ? nullptr : &to->Traces[target], &passed,
-                               link->Value, rule, accumulation, skipZero});
-                      });
+    const SpreadPlan::Key now = planKey(scheme);
+    if (!(plan.BuiltFor == now)) {
+        // A scheme that changed since the last step is likely to change again (traces are
+        // still being made): planning would cost more than it saves.
+        if (!(plan.LastStepEnd == now))
+            return false;
+        buildPlan(scheme, now);
     }
-    plan.BuiltFor = key;
-}
-
-std::size_t runPlan(const SpreadPlan& plan, std::uint32_t stamp) {
-    const PlannedContribution* const contributions = plan.Contributions.data();
-    const std::size_t count = plan.Contributions.size();
-    constexpr std::size_t ahead = 16; // the target traces lie in many lists: fetch them early
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i + ahead < count)
-            __builtin_prefetch(contributions[i + ahead].Target, 1);
-        const PlannedContribution& p = contributions[i];
-        const float x = contribution(p.Rule, p.Source->Value, p.Coefficient);
-        if (p.Rule == Rule::Own && x == 0.0f && p.SkipZero)
-            continue;
-        if (!p.Target)
-            return i;
-        touch(*p.Target, stamp, identityOf(p.Accumulation));
-        accumulate(*p.Target, p.Accumulation, x);
+    const std::vector<CPoint*>& items = scheme.StepLists.Items;
+    takeValues(plan);
+    if (!makesNoTrace(plan, items))
+        return false;
+    const std::uint32_t stamp = scheme.StepCount;
+    for (std::size_t place = 0; place < items.size(); ++place) {
+        // Items lie scattered in memory: fetch each one, then its trace list, ahead of use.
+        if (place + 16 < items.size())
+            __builtin_prefetch(items[place + 16]);
+        if (place + 8 < items.size())
+            __builtin_prefetch(items[place + 8]->Traces.data(), 1);
+        spreadInto(plan, items[place], place, stamp);
+        combine(scheme, items[place], false);
     }
-    return count;
+    return true;
 }
 
 } // namespace lumeris::step

@@ -1,5 +1,7 @@
-// The spread phase's plan: built from the links, the trace lists and the coefficients, and
-// good while none of them changes. Internal to src/engine.
+// The spread phase from a plan. Once a scheme keeps its shape, every step makes the same
+// contributions in the same order; the plan lists them grouped by the item they reach, so
+// that each item can be combined right after its contributions, while its traces are still
+// in the cache. Internal to src/engine.
 #pragma once
 
 #include "model/scheme.h"
@@ -9,12 +11,10 @@ namespace lumeris::step {
 // The counters a plan depends on, as they stand now.
 SpreadPlan::Key planKey(const Scheme& scheme);
 
-// Lists every contribution the links make, in spread order, with the traces they read and
-// write; a target trace that does not exist yet is left null.
-void buildPlan(Scheme& scheme, const SpreadPlan::Key& key);
-
-// Makes the plan's contributions in order until one needs a trace that does not exist yet;
-// returns its index (the plan's size when all were made). Nothing it does changes the plan.
-std::size_t runPlan(const SpreadPlan& plan, std::uint32_t stamp);
+// Runs the spread and combine phases from the plan, building it first when the scheme has
+// kept its shape since the last step. Returns false, having changed nothing, when the plan
+// cannot give this step's results: while teaching (which works in place, item by item), when
+// the scheme has just changed, or when a contribution would make a new trace.
+bool spreadAndCombineByPlan(Scheme& scheme, bool teaching);
 
 } // namespace lumeris::step

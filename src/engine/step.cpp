@@ -65,36 +65,41 @@ void prepareItem(Scheme& scheme, CPoint* item, SpreadsheetLink* sheet) {
     }
 }
 
-// A change of any item's flag type changes which traces every item passes on; a change of
-// an item's type, fixed-value switch or AndOr changes the rules its links follow.
-void noteAttributeChanges(Scheme& scheme) {
-    bool flagChanged = false;
-    bool attributesChanged = false;
-    for (CPoint* item : scheme.StepLists.Items) {
-        ItemStepIndex& index = item->StepIndex;
-        const bool flag = item->Type == TypeFlag;
-        flagChanged = flagChanged || flag != index.WasFlag;
-        index.WasFlag = flag;
-        if (item->Type != index.PlannedType || item->IsCust != index.PlannedIsCust ||
-            std::bit_cast<std::uint32_t>(item->AndOr) !=
-                std::bit_cast<std::uint32_t>(index.PlannedAndOr)) {
-            index.PlannedType = item->Type;
-            index.PlannedIsCust = item->IsCust;
-            index.PlannedAndOr = item->AndOr;
-            attributesChanged = true;
-        }
-    }
-    if (flagChanged)
-        for (CPoint* item : scheme.StepLists.Items)
-            item->StepIndex.Valid = false;
-    if (attributesChanged)
-        ++scheme.StepPlan.Attributes;
+// Whether the item's type, fixed-value switch or AndOr, which the rules of its links follow,
+// changed since the last step.
+bool attributesChanged(CPoint* item) {
+    ItemStepIndex& index = item->StepIndex;
+    if (item->Type == index.PlannedType && item->IsCust == index.PlannedIsCust &&
+        std::bit_cast<std::uint32_t>(item->AndOr) ==
+            std::bit_cast<std::uint32_t>(index.PlannedAndOr))
+        return false;
+    index.PlannedType = item->Type;
+    index.PlannedIsCust = item->IsCust;
+    index.PlannedAndOr = item->AndOr;
+    return true;
 }
 
+// Also notes the changes that make the plan and the trace indexes stale: a change of any
+// item's flag type changes which traces every item passes on.
 void prepare(Scheme& scheme, SpreadsheetLink* sheet) {
-    noteAttributeChanges(scheme);
-    for (CPoint* item : scheme.StepLists.Items)
+    const std::vector<CPoint*>& items = scheme.StepLists.Items;
+    bool flagChanged = false;
+    bool changed = false;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i + 8 < items.size())
+            __builtin_prefetch(items[i + 8]); // items lie scattered in memory
+        CPoint* const item = items[i];
+        const bool flag = item->Type == TypeFlag;
+        flagChanged = flagChanged || flag != item->StepIndex.WasFlag;
+        item->StepIndex.WasFlag = flag;
+        changed = attributesChanged(item) || changed;
         prepareItem(scheme, item, sheet);
+    }
+    if (flagChanged)
+        for (CPoint* item : items)
+            item->StepIndex.Valid = false;
+    if (changed)
+        ++scheme.StepPlan.Attributes;
 }
 
 void combineAll(Scheme& scheme, bool teaching) {
@@ -123,8 +128,10 @@ bool propagationStep(Scheme& scheme, Evaluation& eval, bool repaintAfter, bool f
         startStamp(scheme);
         step::refreshLists(scheme);
         prepare(scheme, hooks.spreadsheet);
-        step::spread(scheme);
-        combineAll(scheme, eval.TeachPending);
+        if (!step::spreadAndCombineByPlan(scheme, eval.TeachPending)) {
+            step::spread(scheme);
+            combineAll(scheme, eval.TeachPending);
+        }
         hold(scheme, eval);
         if (hooks.spreadsheet)
             hooks.spreadsheet->endStep();

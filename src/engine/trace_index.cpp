@@ -109,8 +109,10 @@ void refreshLists(Scheme& scheme) {
         return;
     lists.Items.clear();
     lists.Links.clear();
-    for (CPoint* item = scheme.ItemList; item; item = item->Next)
+    for (CPoint* item = scheme.ItemList; item; item = item->Next) {
+        item->StepIndex.ListPosition = static_cast<std::uint32_t>(lists.Items.size());
         lists.Items.push_back(item);
+    }
     for (CLink* link = scheme.LinkList; link; link = link->Next)
         lists.Links.push_back(link);
     lists.BuiltFor = scheme.StructureVersion;

@@ -8,8 +8,13 @@
 
 namespace lumeris::step {
 
-using Rule = PlannedContribution::Rules;
-using Accumulation = PlannedContribution::Accumulations;
+// What a link makes of a trace it passes on: the bare coefficient, the magnitude of the
+// value, the value of a fuzzy item's trace, or the From item's own value (a zero of which
+// is skipped for targets with AndOr above 0.5).
+enum class Rule : std::uint8_t { Bare, Magnitude, Fuzzy, Own };
+
+// How contributions into an item's traces combine.
+enum class Accumulation : std::uint8_t { Nothing, Largest, Smallest, Sum };
 
 inline float clampUnit(float x) {
     return x > 1.0f ? 1.0f : (x < -1.0f ? -1.0f : x);
@@ -19,8 +24,7 @@ inline bool isBooleanOr(const CPoint* item) {
     return item->AndOr >= 0.5f;
 }
 
-// How contributions into the item's traces combine.
-inline std::uint8_t accumulationOf(const CPoint* item) {
+inline Accumulation accumulationOf(const CPoint* item) {
     switch (item->Type) {
     case TypeBoolean:
         return isBooleanOr(item) ? Accumulation::Largest : Accumulation::Smallest;
@@ -34,7 +38,7 @@ inline std::uint8_t accumulationOf(const CPoint* item) {
 }
 
 // The starting value of an accumulation.
-inline float identityOf(std::uint8_t accumulation) {
+inline float identityOf(Accumulation accumulation) {
     if (accumulation == Accumulation::Largest)
         return -1.0f;
     return accumulation == Accumulation::Smallest ? 1.0f : 0.0f;
@@ -55,7 +59,7 @@ inline void touch(CVolume& trace, std::uint32_t stamp, float identity) {
 }
 
 // Adds one contribution into the trace (contribute, after the lookup).
-inline void accumulate(CVolume& trace, std::uint8_t accumulation, float x) {
+inline void accumulate(CVolume& trace, Accumulation accumulation, float x) {
     switch (accumulation) {
     case Accumulation::Largest:
         trace.Accum = x > trace.Accum ? x : trace.Accum;
@@ -113,7 +117,7 @@ template <class Visit> void forEachPassed(CPoint* from, const CPoint* to, Visit&
 }
 
 // What a link makes of a passed trace's value.
-inline float contribution(std::uint8_t rule, float value, float c) {
+inline float contribution(Rule rule, float value, float c) {
     switch (rule) {
     case Rule::Bare:
         return c;
@@ -127,7 +131,8 @@ inline float contribution(std::uint8_t rule, float value, float c) {
 // ItemList and LinkList as arrays, so that the phases can look ahead and prefetch.
 void refreshLists(Scheme& scheme);
 
-// Phases, each over the whole scheme.
+// Phases, each over the whole scheme: spread finds and makes the traces it reaches;
+// spreadAndCombineByPlan runs both phases from the plan when it may (see spread_plan.h).
 void spread(Scheme& scheme);
 void combine(Scheme& scheme, CPoint* item, bool teach);
 

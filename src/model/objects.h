@@ -64,6 +64,7 @@ constexpr std::uint32_t NoSlot = 0xFFFFFFFFu;
 
 // The propagation step's index of one item (kept by src/engine).
 struct ItemStepIndex {
+    std::uint32_t ListPosition = 0;   // the item's place in the step's copy of ItemList
     std::uint32_t OwnSlot = NoSlot;   // position of the trace whose Source is the item
     std::vector<std::uint32_t> PassOn; // positions of the own and flag-sourced traces, ascending
     std::uint32_t BuiltFor = 0;       // TraceListVersion that PassOn was built from
@@ -84,23 +85,28 @@ struct LinkStepIndex {
 };
 
 // An item of the scheme.
-struct CPoint : CVisual {
+// The fields every step reads come first, together and aligned, so that a step over many
+// items touches few cache lines of each.
+struct alignas(64) CPoint : CVisual {
+    float Value = 0;
+    float AndOr = 1.0f;
+    float Custom = 0;
+    std::int32_t IsCust = 0;
+    std::uint8_t Type = TypeReal;
+    std::uint32_t TraceListVersion = 0; // bumped whenever a trace joins or leaves Traces
+    std::vector<CVolume> Traces;        // sorted by source name (see traceNameLess)
+    std::string url;
+    ItemStepIndex StepIndex;
+
     std::int32_t id = 0;
     std::string Name;
     std::int32_t X = 0;
     std::int32_t Y = 0;
     float VelX = 0;
     float VelY = 0;
-    float Value = 0;
-    float AndOr = 1.0f;
-    float Custom = 0;
-    std::int32_t IsCust = 0;
-    std::uint8_t Type = TypeReal;
     CLink* OutLinks = nullptr; // links whose From is this item, newest first
     CPoint* Prev = nullptr;    // ItemList neighbour toward the head (newer)
     CPoint* Next = nullptr;    // ItemList neighbour toward the tail (older)
-    std::vector<CVolume> Traces; // sorted by source name (see traceNameLess)
-    std::string url;
     std::string text;
     std::string photo;
     std::unique_ptr<Picture> PhotoImage;
@@ -116,8 +122,6 @@ struct CPoint : CVisual {
     CPoint* SameIdNewer = nullptr;      // items sharing this id, in ItemList order
     CPoint* SameIdOlder = nullptr;
     std::uint64_t Seq = 0; // creation order: a larger Seq stands nearer the ItemList head
-    std::uint32_t TraceListVersion = 0; // bumped whenever a trace joins or leaves Traces
-    ItemStepIndex StepIndex;
 };
 
 // A directed link between two items.
