@@ -147,8 +147,8 @@ void spreadInto(const SpreadPlan& plan, std::size_t place, bool skipZero, std::u
     const Contribution* const end = plan.Contributions.data() + plan.GroupStart[place + 1];
     // The targets of small items lie in many small lists: fetch them ahead of use.
     constexpr std::size_t ahead = 16;
-    const Contribution* const lastAhead =
-        plan.Contributions.data() + plan.Contributions.size() - std::min(ahead, plan.Contributions.size());
+    const Contribution* const lastAhead = plan.Contributions.data() + plan.Contributions.size() -
+                                          std::min(ahead, plan.Contributions.size());
     for (; p != end; ++p) {
         if (p < lastAhead)
             __builtin_prefetch(p[ahead].Target, 1);

@@ -2,8 +2,8 @@
 #include "engine/step.h"
 
 #include "engine/cell_text.h"
-#include "engine/spreadsheet.h"
 #include "engine/spread_plan.h"
+#include "engine/spreadsheet.h"
 #include "engine/trace_ops.h"
 #include "files/numbers.h"
 

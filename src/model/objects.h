@@ -64,12 +64,12 @@ constexpr std::uint32_t NoSlot = 0xFFFFFFFFu;
 
 // The propagation step's index of one item (kept by src/engine).
 struct ItemStepIndex {
-    std::uint32_t ListPosition = 0;   // the item's place in the step's copy of ItemList
-    std::uint32_t OwnSlot = NoSlot;   // position of the trace whose Source is the item
+    std::uint32_t ListPosition = 0;    // the item's place in the step's copy of ItemList
+    std::uint32_t OwnSlot = NoSlot;    // position of the trace whose Source is the item
     std::vector<std::uint32_t> PassOn; // positions of the own and flag-sourced traces, ascending
-    std::uint32_t BuiltFor = 0;       // TraceListVersion that PassOn was built from
-    bool Valid = false;               // cleared when any item's flag type changes
-    bool WasFlag = false;             // Type was 2 at the last step
+    std::uint32_t BuiltFor = 0;        // TraceListVersion that PassOn was built from
+    bool Valid = false;                // cleared when any item's flag type changes
+    bool WasFlag = false;              // Type was 2 at the last step
     // What the spread plan was built for; a change makes the plan stale.
     std::uint8_t PlannedType = 0xFF;
     std::int32_t PlannedIsCust = 0;

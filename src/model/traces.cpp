@@ -41,8 +41,8 @@ CVolume* Scheme::addTrace(CPoint* owner, CPoint* source) {
 CVolume* Scheme::addTraceAt(CPoint* owner, CPoint* source, std::size_t position) {
     CVolume trace;
     trace.Source = source;
-    const auto at = owner->Traces.insert(
-        owner->Traces.begin() + static_cast<std::ptrdiff_t>(position), trace);
+    const auto at =
+        owner->Traces.insert(owner->Traces.begin() + static_cast<std::ptrdiff_t>(position), trace);
     source->ReachedItems.push_back(owner);
     ++owner->TraceListVersion;
     ++TraceVersion;

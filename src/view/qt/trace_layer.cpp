@@ -40,7 +40,8 @@ void paintTraces(PaintFrame& frame, const Sprites& sprites) {
     const int r0 = frame.eval.ShowValues ? 17 : 8;
     const char decimalPoint = char(QLocale().decimalPoint().front().unicode());
     for (const CPoint* item = frame.scheme.ItemList; item; item = item->Next) {
-        if (item->Traces.empty() || !item->Vis || !frame.isOnScreen(item) || startsWithStar(item->Name))
+        if (item->Traces.empty() || !item->Vis || !frame.isOnScreen(item) ||
+            startsWithStar(item->Name))
             continue;
         const ScreenPoint s = frame.screenOf(item);
         int y0 = s.y + r0;
