@@ -26,7 +26,10 @@ Combination combineTraces(Scheme& scheme, CPoint* item, const ItemStepIndex& ind
     const float identity = identityOf(Kind);
     const std::uint32_t stamp = scheme.StepCount;
     Combination c{.sum = identity};
-    const std::uint32_t* passOn = index.PassOn.data();
+    // Usually the own trace is the only one passed on; its place is known without the list.
+    const std::uint32_t own[1] = {index.OwnSlot};
+    const bool ownOnly = index.PassOn.size() == (index.OwnSlot != NoSlot ? 1u : 0u);
+    const std::uint32_t* passOn = ownOnly ? own : index.PassOn.data();
     const std::uint32_t* const passOnEnd = passOn + index.PassOn.size();
     bool changed = false;
     const std::uint32_t count = static_cast<std::uint32_t>(item->Traces.size());

@@ -201,8 +201,10 @@ bool spreadAndCombineByPlan(Scheme& scheme, bool teaching) {
     const std::uint32_t stamp = scheme.StepCount;
     for (std::size_t place = 0; place < items.size(); ++place) {
         // Items lie scattered in memory: fetch each one, then its trace list, ahead of use.
-        if (place + 16 < items.size())
+        if (place + 16 < items.size()) {
             __builtin_prefetch(items[place + 16]);
+            __builtin_prefetch(reinterpret_cast<const char*>(items[place + 16]) + 64);
+        }
         if (place + 8 < items.size())
             __builtin_prefetch(items[place + 8]->Traces.data(), 1);
         spreadInto(plan, items[place], place, stamp);

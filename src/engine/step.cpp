@@ -86,8 +86,10 @@ void prepare(Scheme& scheme, SpreadsheetLink* sheet) {
     bool flagChanged = false;
     bool changed = false;
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i + 8 < items.size())
-            __builtin_prefetch(items[i + 8]); // items lie scattered in memory
+        if (i + 8 < items.size()) { // items lie scattered in memory
+            __builtin_prefetch(items[i + 8]);
+            __builtin_prefetch(reinterpret_cast<const char*>(items[i + 8]) + 64);
+        }
         CPoint* const item = items[i];
         const bool flag = item->Type == TypeFlag;
         flagChanged = flagChanged || flag != item->StepIndex.WasFlag;
