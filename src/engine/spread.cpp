@@ -16,21 +16,15 @@ class TargetSlots {
         : scheme_(scheme), cache_(link->StepIndex), target_(link->To) {}
 
     std::uint32_t at(std::size_t position, CPoint* source) {
-        std::uint32_t& slot = position == 0 ? cache_.First : restSlot(position - 1);
-        const std::vector<CVolume>& traces = target_->Traces;
-        if (slot >= traces.size() || traces[slot].Source != source)
+        std::uint32_t& slot = rememberedSlot(cache_, position);
+        slot = recheckSlot(target_, slot, source);
+        if (slot == NoSlot)
             slot = search(source);
         previous_ = slot;
         return slot;
     }
 
   private:
-    std::uint32_t& restSlot(std::size_t i) {
-        if (i >= cache_.Rest.size())
-            cache_.Rest.resize(i + 1, NoSlot);
-        return cache_.Rest[i];
-    }
-
     std::uint32_t search(CPoint* source) {
         // Both lists share one order, so the trace after the previous hit is the likely one.
         const std::vector<CVolume>& traces = target_->Traces;

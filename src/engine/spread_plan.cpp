@@ -18,12 +18,9 @@ using Contribution = PlannedContribution;
 // The position in the To item's list of the trace the link's contribution at `position`
 // reaches, checked against the link's cache; NoSlot when the To item holds none.
 std::uint32_t plannedSlot(CLink* link, std::size_t position, const CPoint* source) {
-    LinkStepIndex& cache = link->StepIndex;
-    if (position > 0 && cache.Rest.size() < position)
-        cache.Rest.resize(position, NoSlot);
-    std::uint32_t& slot = position == 0 ? cache.First : cache.Rest[position - 1];
-    const std::vector<CVolume>& traces = link->To->Traces;
-    if (slot >= traces.size() || traces[slot].Source != source)
+    std::uint32_t& slot = rememberedSlot(link->StepIndex, position);
+    slot = recheckSlot(link->To, slot, source);
+    if (slot == NoSlot)
         slot = findSlot(link->To, source);
     return slot;
 }
@@ -188,8 +185,8 @@ bool spreadAndCombineByPlan(Scheme& scheme, bool teaching) {
     SpreadPlan& plan = scheme.StepPlan;
     const SpreadPlan::Key now = planKey(scheme);
     if (!(plan.BuiltFor == now)) {
-        // A scheme that changed since the last step is likely to change again (traces are
-        // still being made): planning would cost more than it saves.
+        // A scheme that changed since or during the last step is likely to change again
+        // (traces are still being made): planning would cost more than it saves.
         if (!(plan.LastStepEnd == now))
             return false;
         buildPlan(scheme, now);

@@ -130,6 +130,7 @@ bool propagationStep(Scheme& scheme, Evaluation& eval, bool repaintAfter, bool f
         startStamp(scheme);
         step::refreshLists(scheme);
         prepare(scheme, hooks.spreadsheet);
+        const SpreadPlan::Key before = step::planKey(scheme);
         if (!step::spreadAndCombineByPlan(scheme, eval.TeachPending)) {
             step::spread(scheme);
             combineAll(scheme, eval.TeachPending);
@@ -137,7 +138,9 @@ bool propagationStep(Scheme& scheme, Evaluation& eval, bool repaintAfter, bool f
         hold(scheme, eval);
         if (hooks.spreadsheet)
             hooks.spreadsheet->endStep();
-        scheme.StepPlan.LastStepEnd = step::planKey(scheme);
+        // A plan pays only for a scheme that goes through whole steps without changing.
+        const SpreadPlan::Key after = step::planKey(scheme);
+        scheme.StepPlan.LastStepEnd = after == before ? after : SpreadPlan::Key{};
     }
     if (scheme.SchemeChanged)
         ++scheme.RedrawRequests;

@@ -87,6 +87,27 @@ std::uint32_t findSlot(const CPoint* owner, const CPoint* source);
 // owner has none. Making it moves the traces after it one place on.
 std::uint32_t findOrCreateSlot(Scheme& scheme, CPoint* owner, CPoint* source);
 
+// The link's remembered position, in its To item's list, of the trace its contribution at
+// `position` reaches.
+inline std::uint32_t& rememberedSlot(LinkStepIndex& cache, std::size_t position) {
+    if (position == 0)
+        return cache.First;
+    if (cache.Rest.size() < position)
+        cache.Rest.resize(position, NoSlot);
+    return cache.Rest[position - 1];
+}
+
+// The remembered position if the owner's trace of source is still there, or one place on
+// (a trace was made before it since); NoSlot otherwise.
+inline std::uint32_t recheckSlot(const CPoint* owner, std::uint32_t slot, const CPoint* source) {
+    const std::vector<CVolume>& traces = owner->Traces;
+    if (slot >= traces.size())
+        return NoSlot;
+    if (traces[slot].Source == source)
+        return slot;
+    return slot + 1 < traces.size() && traces[slot + 1].Source == source ? slot + 1 : NoSlot;
+}
+
 // Calls visit(position, slot, rule) for every trace of the From item that a link to `to`
 // passes on, in trace order: position counts the traces passed, slot is the trace's place in
 // the From item's list and rule says what the link makes of its value.

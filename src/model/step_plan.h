@@ -46,7 +46,7 @@ struct SpreadPlan {
         bool operator==(const Key&) const = default;
     };
     Key BuiltFor;
-    Key LastStepEnd;              // the counters after the last step
+    Key LastStepEnd;              // the counters after the last step, if it changed none of them
     std::uint64_t Attributes = 0; // bumped when an item's Type, IsCust or AndOr changes
 };
 
