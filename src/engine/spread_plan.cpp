@@ -25,15 +25,41 @@ std::uint32_t plannedSlot(CLink* link, std::size_t position, const CPoint* sourc
     return slot;
 }
 
-// Lists the links' contributions in link order, with the place of the item each reaches.
+// Lists the links' contributions, each in its target's group. Everything it fills is kept
+// in the plan, so that building it again after an edit reuses the memory.
 class PlanBuilder {
   public:
-    PlanBuilder(Scheme& scheme) : plan_(scheme.StepPlan), items_(scheme.StepLists.Items) {
-        ownEntry_.assign(items_.size(), NoSlot);
+    explicit PlanBuilder(Scheme& scheme)
+        : plan_(scheme.StepPlan), items_(scheme.StepLists.Items), links_(scheme.StepLists.Links) {}
+
+    void build() {
+        placeGroups();
+        plan_.OwnEntry.assign(items_.size(), NoSlot);
         plan_.Passed.clear();
         plan_.Passed.push_back({nullptr, PassedTrace::Coefficient});
+        plan_.Unmade.clear();
+        for (CLink* link : links_)
+            add(link);
+        plan_.Values.resize(plan_.Passed.size());
     }
 
+  private:
+    // Counts the contributions into each item, which gives each group its place.
+    void placeGroups() {
+        std::vector<std::uint32_t>& start = plan_.GroupStart;
+        start.assign(items_.size() + 1, 0);
+        for (CLink* link : links_) {
+            std::uint32_t& count = start[link->To->StepIndex.ListPosition + 1];
+            forEachPassed(link->From, link->To,
+                          [&](std::uint32_t, std::uint32_t, Rule) { ++count; });
+        }
+        for (std::size_t i = 1; i < start.size(); ++i)
+            start[i] += start[i - 1];
+        plan_.Cursor.assign(start.begin(), start.end() - 1);
+        plan_.Contributions.resize(start.back());
+    }
+
+    // Appends the link's contributions to its target's group: link order within each group.
     void add(CLink* link) {
         CPoint* const from = link->From;
         CPoint* const to = link->To;
@@ -41,40 +67,21 @@ class PlanBuilder {
         forEachPassed(from, to, [&](std::uint32_t position, std::uint32_t slot, Rule rule) {
             const CVolume& passed = from->Traces[slot];
             const std::uint32_t target = plannedSlot(link, position, passed.Source);
-            contributions_.push_back({target == NoSlot ? nullptr : &to->Traces[target],
-                                      sourceEntry(from, passed, rule), link->Value});
-            places_.push_back(place);
+            const std::uint32_t at = plan_.Cursor[place]++;
+            plan_.Contributions[at] = {target == NoSlot ? nullptr : &to->Traces[target],
+                                       sourceEntry(from, passed, rule), link->Value};
+            if (target == NoSlot)
+                plan_.Unmade.emplace_back(at, place);
         });
     }
 
-    // Regroups the contributions by the item they reach, keeping link order in each group.
-    void finish() {
-        std::vector<std::uint32_t>& start = plan_.GroupStart;
-        start.assign(items_.size() + 1, 0);
-        for (const std::uint32_t place : places_)
-            ++start[place + 1];
-        for (std::size_t i = 1; i < start.size(); ++i)
-            start[i] += start[i - 1];
-        std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
-        plan_.Contributions.resize(contributions_.size());
-        plan_.Unmade.clear();
-        for (std::size_t k = 0; k < contributions_.size(); ++k) {
-            const std::uint32_t at = next[places_[k]]++;
-            plan_.Contributions[at] = contributions_[k];
-            if (!contributions_[k].Target)
-                plan_.Unmade.emplace_back(at, places_[k]);
-        }
-        plan_.Values.resize(plan_.Passed.size());
-    }
-
-  private:
     std::uint32_t sourceEntry(const CPoint* from, const CVolume& passed, Rule rule) {
         switch (rule) {
         case Rule::Bare:
             return 0;
         case Rule::Own: {
             // Every link from an item passes the same own value: one entry serves them all.
-            std::uint32_t& entry = ownEntry_[from->StepIndex.ListPosition];
+            std::uint32_t& entry = plan_.OwnEntry[from->StepIndex.ListPosition];
             if (entry == NoSlot)
                 entry = append(passed, PassedTrace::Signed);
             return entry | Contribution::OwnRule;
@@ -93,16 +100,11 @@ class PlanBuilder {
 
     SpreadPlan& plan_;
     const std::vector<CPoint*>& items_;
-    std::vector<std::uint32_t> ownEntry_;
-    std::vector<Contribution> contributions_;
-    std::vector<std::uint32_t> places_;
+    const std::vector<CLink*>& links_;
 };
 
 void buildPlan(Scheme& scheme, const SpreadPlan::Key& key) {
-    PlanBuilder builder(scheme);
-    for (CLink* link : scheme.StepLists.Links)
-        builder.add(link);
-    builder.finish();
+    PlanBuilder(scheme).build();
     scheme.StepPlan.BuiltFor = key;
 }
 

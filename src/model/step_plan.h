@@ -36,6 +36,9 @@ struct SpreadPlan {
     std::vector<float> Values; // this step's values of Passed, taken before any changes
     // Contributions whose target trace does not exist yet: (contribution, To item's place).
     std::vector<std::pair<std::uint32_t, std::uint32_t>> Unmade;
+    // Kept between builds so that building again reuses the memory.
+    std::vector<std::uint32_t> Cursor;   // per item: where its group's next contribution goes
+    std::vector<std::uint32_t> OwnEntry; // per item: its own trace's entry in Passed, if any
 
     // The counters the plan was built at; the plan is used only while all still match.
     struct Key {
