@@ -85,9 +85,10 @@ struct LinkStepIndex {
 };
 
 // An item of the scheme.
-// The fields every step reads come first, together and aligned, so that a step over many
-// items touches few cache lines of each.
-struct alignas(64) CPoint : CVisual {
+// The fields every step reads come first, together, so that a step over many items touches
+// few cache lines of each. (Aligning the item to a cache line saves little there and slows
+// reading a file: over-aligned allocations cost more.)
+struct CPoint : CVisual {
     float Value = 0;
     float AndOr = 1.0f;
     float Custom = 0;
