@@ -66,10 +66,10 @@ constexpr std::uint32_t NoSlot = 0xFFFFFFFFu;
 struct ItemStepIndex {
     std::uint32_t ListPosition = 0;    // the item's place in the step's copy of ItemList
     std::uint32_t OwnSlot = NoSlot;    // position of the trace whose Source is the item
-    std::vector<std::uint32_t> PassOn; // positions of the own and flag-sourced traces, ascending
     std::uint32_t BuiltFor = 0;        // TraceListVersion that PassOn was built from
     bool Valid = false;                // cleared when any item's flag type changes
     bool WasFlag = false;              // Type was 2 at the last step
+    std::vector<std::uint32_t> PassOn; // positions of the own and flag-sourced traces, ascending
     // What the spread plan was built for; a change makes the plan stale.
     std::uint8_t PlannedType = 0xFF;
     std::int32_t PlannedIsCust = 0;
@@ -96,8 +96,8 @@ struct CPoint : CVisual {
     std::uint8_t Type = TypeReal;
     std::uint32_t TraceListVersion = 0; // bumped whenever a trace joins or leaves Traces
     std::vector<CVolume> Traces;        // sorted by source name (see traceNameLess)
-    std::string url;
     ItemStepIndex StepIndex;
+    std::string url;
 
     std::int32_t id = 0;
     std::string Name;
