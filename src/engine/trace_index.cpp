@@ -35,26 +35,12 @@ std::size_t insertionPoint(const CPoint* owner, const CPoint* source) {
     return position;
 }
 
-// Puts a new trace at the position and keeps the owner's index current, so that filling a
-// long list does not rebuild its index once per trace.
+// Puts a new trace at the position. The owner's index goes out of date with its list and
+// is rebuilt when a step next needs it: a trace may be made between steps, when the types
+// that the index records (which sources are flags) may not be those of the next step.
 std::uint32_t insertTrace(Scheme& scheme, CPoint* owner, CPoint* source, std::size_t position) {
-    ItemStepIndex& index = owner->StepIndex;
-    const bool current = index.Valid && index.BuiltFor == owner->TraceListVersion;
     scheme.addTraceAt(owner, source, position)->StepStamp = scheme.StepCount;
-    const auto slot = static_cast<std::uint32_t>(position);
-    if (!current)
-        return slot;
-    if (index.OwnSlot != NoSlot && index.OwnSlot >= slot)
-        ++index.OwnSlot;
-    auto later = std::lower_bound(index.PassOn.begin(), index.PassOn.end(), slot);
-    for (auto it = later; it != index.PassOn.end(); ++it)
-        ++*it;
-    if (source == owner)
-        index.OwnSlot = slot;
-    if (source == owner || source->Type == TypeFlag)
-        index.PassOn.insert(later, slot);
-    index.BuiltFor = owner->TraceListVersion;
-    return slot;
+    return static_cast<std::uint32_t>(position);
 }
 
 } // namespace
@@ -93,13 +79,14 @@ std::uint32_t findSlot(const CPoint* owner, const CPoint* source) {
 }
 
 std::uint32_t findOrCreateSlot(Scheme& scheme, CPoint* owner, CPoint* source) {
-    if (source == owner) {
-        const ItemStepIndex& index = refreshIndex(owner);
-        if (index.OwnSlot != NoSlot)
-            return index.OwnSlot;
-    } else if (const std::uint32_t slot = findSlot(owner, source); slot != NoSlot) {
+    // The index is trusted only as it stands; it is not rebuilt here, since this may run
+    // between steps (see insertTrace).
+    const ItemStepIndex& index = owner->StepIndex;
+    if (source == owner && index.Valid && index.BuiltFor == owner->TraceListVersion &&
+        index.OwnSlot != NoSlot)
+        return index.OwnSlot;
+    if (const std::uint32_t slot = findSlot(owner, source); slot != NoSlot)
         return slot;
-    }
     return insertTrace(scheme, owner, source, insertionPoint(owner, source));
 }
 

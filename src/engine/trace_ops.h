@@ -77,7 +77,8 @@ inline void accumulate(CVolume& trace, Accumulation accumulation, float x) {
 }
 
 // The item's OwnSlot and PassOn, rebuilt when its trace list or the set of flag items has
-// changed since they were built.
+// changed since they were built. Only a step calls it, after its preparing has seen which
+// items are flags now.
 ItemStepIndex& refreshIndex(CPoint* item);
 
 // The position of the owner's trace of source, or NoSlot.

@@ -112,4 +112,38 @@ TEST(SteadyStep, DestroyingItemsBetweenSteadyStepsLeavesNoTraceBehind) {
     EXPECT_EQ(n.s.ItemCount, 0);
 }
 
+// A type seen only between two steps must not outlast them: here x is a flag while y's
+// trace list changes and y's value is set, and a real item again when the step runs.
+TEST(SteadyStep, FlagTypeSeenOnlyBetweenStepsLeavesNoMark) {
+    Scheme s;
+    Evaluation e;
+    CPoint* x = s.createItem("x", 0, 0);
+    CPoint* y = s.createItem("y", 0, 0);
+    CPoint* z = s.createItem("z", 0, 0);
+    CPoint* w = s.createItem("w", 0, 0);
+    CPoint* u = s.createItem("u", 0, 0);
+    x->IsCust = 1, x->Custom = 0.5f;
+    z->IsCust = 1, z->Custom = 0.25f;
+    s.createLink(x, y);
+    s.createLink(z, y);
+    s.createLink(y, w);
+    s.createLink(w, u);
+    for (int i = 0; i < 3; ++i) {
+        s.SchemeChanged = true;
+        propagationStep(s, e, false, true);
+    }
+    s.changeType(x, TypeFlag);
+    s.destroyItem(z);
+    assign(s, y, y, 0.125f); // as the mouse wheel does
+    assign(s, w, x, 0.25f);  // a trace made while x is a flag
+    s.changeType(x, TypeReal);
+    x->IsCust = 1, x->Custom = 0.5f;
+    s.SchemeChanged = true;
+    propagationStep(s, e, false, true);
+    EXPECT_EQ(y->Value, 0.5f);       // x's trace counts as an input of y
+    EXPECT_EQ(w->Value, 0.125f);     // y passes on only its own value of the step before
+    EXPECT_EQ(w->Traces.size(), 3u); // its own, y's and the one assigned for x
+    EXPECT_EQ(u->Traces.size(), 2u); // w passes on no trace of x: x is no flag
+}
+
 } // namespace
