@@ -52,7 +52,7 @@ void spreadLink(Scheme& scheme, CLink* link) {
     forEachPassed(from, to, [&](std::uint32_t position, std::uint32_t slot, Rule rule) {
         const CVolume& passed = from->Traces[slot];
         const float x = contribution(rule, passed.Value, c);
-        if (rule == Rule::Own && x == 0.0f && skipZero)
+        if (skipsZero(rule, x, skipZero))
             return;
         // Making the target's trace moves the target's list: x is taken first.
         CVolume& trace = to->Traces[targets.at(position, passed.Source)];

@@ -126,7 +126,7 @@ float valueOf(const SpreadPlan& plan, const Contribution& p) {
 }
 
 bool skipped(const Contribution& p, float x, bool skipZero) {
-    return (p.Source & Contribution::OwnRule) && x == 0.0f && skipZero;
+    return skipsZero((p.Source & Contribution::OwnRule) ? Rule::Own : Rule::Fuzzy, x, skipZero);
 }
 
 // Whether every contribution to a trace that does not exist yet is a skipped zero this step.

@@ -35,14 +35,6 @@ std::size_t insertionPoint(const CPoint* owner, const CPoint* source) {
     return position;
 }
 
-// Puts a new trace at the position. The owner's index goes out of date with its list and
-// is rebuilt when a step next needs it: a trace may be made between steps, when the types
-// that the index records (which sources are flags) may not be those of the next step.
-std::uint32_t insertTrace(Scheme& scheme, CPoint* owner, CPoint* source, std::size_t position) {
-    scheme.addTraceAt(owner, source, position)->StepStamp = scheme.StepCount;
-    return static_cast<std::uint32_t>(position);
-}
-
 } // namespace
 
 ItemStepIndex& refreshIndex(CPoint* item) {
@@ -79,15 +71,18 @@ std::uint32_t findSlot(const CPoint* owner, const CPoint* source) {
 }
 
 std::uint32_t findOrCreateSlot(Scheme& scheme, CPoint* owner, CPoint* source) {
-    // The index is trusted only as it stands; it is not rebuilt here, since this may run
-    // between steps (see insertTrace).
+    // The index is trusted only as it stands. It is not rebuilt here, nor kept up to date when
+    // a trace is made: this may run between steps, when the types it records (which sources
+    // are flags) may not be those of the next step. A step rebuilds it when it needs it.
     const ItemStepIndex& index = owner->StepIndex;
     if (source == owner && index.Valid && index.BuiltFor == owner->TraceListVersion &&
         index.OwnSlot != NoSlot)
         return index.OwnSlot;
     if (const std::uint32_t slot = findSlot(owner, source); slot != NoSlot)
         return slot;
-    return insertTrace(scheme, owner, source, insertionPoint(owner, source));
+    const std::size_t position = insertionPoint(owner, source);
+    scheme.addTraceAt(owner, source, position)->StepStamp = scheme.StepCount;
+    return static_cast<std::uint32_t>(position);
 }
 
 void refreshLists(Scheme& scheme) {

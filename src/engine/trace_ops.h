@@ -150,6 +150,12 @@ inline float contribution(Rule rule, float value, float c) {
     }
 }
 
+// Whether a contribution is left out: a zero of the From item's own value, into an item
+// with AndOr above 0.5.
+inline bool skipsZero(Rule rule, float x, bool skipZero) {
+    return rule == Rule::Own && x == 0.0f && skipZero;
+}
+
 // ItemList and LinkList as arrays, so that the phases can look ahead and prefetch.
 void refreshLists(Scheme& scheme);
 
