@@ -1,9 +1,9 @@
 // Reading, writing and emptying large schemes, beside a floor measured in the same run: split
 // the same text into lines and convert its numbers with std::from_chars. Targets: read and
 // write within 3x of the floor; empty within 50 ms for 100,000 items.
-#include "files/lines.h"
 #include "files/scheme_reader.h"
 #include "files/scheme_writer.h"
+#include "text/lines.h"
 
 #include <charconv>
 #include <chrono>

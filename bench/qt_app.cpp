@@ -3,7 +3,7 @@
 // beside its target (1 s) and beside a floor measured in the same run: a bare window's first
 // paint for the start-up, reading and writing the same bytes for the jumps.
 #include "app/application.h"
-#include "files/workflow.h"
+#include "program/workflow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // The reader in paste mode on any bytes, into a scheme that already holds items, a link and a
 // view: a paste that fails leaves the scheme exactly as it was.
-#include "files/lines.h"
 #include "files/scheme_reader.h"
 #include "files/scheme_writer.h"
+#include "text/lines.h"
 
 #include <cstdint>
 #include <string>

@@ -1,9 +1,9 @@
 // What every reader's fuzz target checks after a whole read: the saved text reads back.
 #pragma once
 
-#include "files/lines.h"
 #include "files/scheme_reader.h"
 #include "files/scheme_writer.h"
+#include "text/lines.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // Property: for a random scheme, write -> read -> write gives the same text up to the order of
 // the entries inside each view group, and reading once more restores that order too.
-#include "files/lines.h"
 #include "files/scheme_reader.h"
 #include "files/scheme_writer.h"
+#include "text/lines.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

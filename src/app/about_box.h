@@ -2,7 +2,7 @@
 // opens a new mail message through the shell.
 #pragma once
 
-#include "app/seams.h"
+#include "platform/shell_launcher.h"
 
 #include <QDialog>
 #include <string>

@@ -7,7 +7,7 @@
 #include "app/main_window.h"
 #include "app/shell_windows.h"
 #include "import/qt/matrix_dialog.h"
-#include "world.h"
+#include "program/world.h"
 
 #include <memory>
 #include <random>

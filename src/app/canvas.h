@@ -3,8 +3,8 @@
 // canvas changes size.
 #pragma once
 
+#include "program/world.h"
 #include "view/qt/surface.h"
-#include "world.h"
 
 #include <QWidget>
 #include <functional>

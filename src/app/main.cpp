@@ -1,7 +1,7 @@
 // lumeris: the desktop program.
 #include "app/application.h"
-#include "app/qt_dialogs.h"
-#include "app/qt_seams.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_seams.h"
 
 #include <QApplication>
 #include <QPrinter>

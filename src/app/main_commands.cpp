@@ -2,11 +2,11 @@
 // background picture and the About box.
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "edit/navigation.h"
 #include "engine/commands.h"
-#include "import/favorites_command.h"
-#include "import/lisp_command.h"
-#include "view/navigation.h"
-#include "view/qt/cp1251.h"
+#include "program/favorites_command.h"
+#include "program/lisp_command.h"
+#include "text/qt/cp1251.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -94,12 +94,20 @@ void TfrmMain::N1Click() {
     world_.scheme.reverseLinks();
 }
 
-void TfrmMain::setDefaultItemType(DefaultLogic logic) {
-    chooseDefaultLogic(world_.scheme, logic);
+void TfrmMain::mLogicBooleanClick() {
+    chooseDefaultLogic(world_.scheme, DefaultLogic::Boolean);
+}
+
+void TfrmMain::mLogicVolumesClick() {
+    chooseDefaultLogic(world_.scheme, DefaultLogic::Fuzzy);
+}
+
+void TfrmMain::mLogicRealClick() {
+    chooseDefaultLogic(world_.scheme, DefaultLogic::Real);
 }
 
 void TfrmMain::aCenterScreenExecute() {
-    CenterScreen(world_);
+    CenterScreen(world_.scheme, world_.view);
 }
 
 void TfrmMain::aAlignExecute() {

@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
-#include "view/navigation.h"
+#include "edit/navigation.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -109,7 +109,7 @@ TickHooks TfrmMain::tickHooks() {
     TickHooks hooks;
     hooks.step = stepHooks();
     hooks.refreshPropertiesPanel = [this] { RefreshPropertiesPanel(); };
-    hooks.easeZoom = [this] { EaseZoom(world_); };
+    hooks.easeZoom = [this] { EaseZoom(world_.scheme, world_.view, world_.input); };
     hooks.textWindowVisible = [this] {
         return windows_.frmProp2 && windows_.frmProp2->isVisible();
     };
@@ -162,7 +162,7 @@ void TfrmMain::FormResize() {
 }
 
 void TfrmMain::FormMouseWheel(int delta, bool ctrl) {
-    lumeris::FormMouseWheel(world_, delta, ctrl);
+    lumeris::FormMouseWheel(world_.scheme, world_.view, world_.input, delta, ctrl);
     RefreshPropertiesPanel();
 }
 
@@ -173,9 +173,9 @@ void TfrmMain::FormKeyDown(int key) {
             workflow_.Save();
         services_.end.end(0);
     } else if (key == Qt::Key_Plus) {
-        zoomKey(world_, '+');
+        zoomKey(world_.view, world_.input, '+');
     } else if (key == Qt::Key_Minus) {
-        zoomKey(world_, '-');
+        zoomKey(world_.view, world_.input, '-');
     }
 }
 

@@ -5,16 +5,17 @@
 #pragma once
 
 #include "app/canvas.h"
-#include "app/seams.h"
 #include "app/shell_windows.h"
 #include "engine/commands.h"
-#include "engine/tick.h"
-#include "files/qt/qt_picture_loader.h"
-#include "files/workflow.h"
+#include "platform/program_end.h"
+#include "platform/qt/qt_picture_loader.h"
+#include "platform/shell_launcher.h"
+#include "program/tick.h"
+#include "program/workflow.h"
+#include "program/world.h"
 #include "view/movement.h"
 #include "view/qt/scene_painter.h"
 #include "view/qt/surface.h"
-#include "world.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -92,7 +93,9 @@ class TfrmMain : public QMainWindow {
     void PasteLisp1Click();
     void AboutClick();
     void N1Click();
-    void setDefaultItemType(DefaultLogic logic);
+    void mLogicBooleanClick();
+    void mLogicVolumesClick();
+    void mLogicRealClick();
     void mPictureClick();
     void mShowNamesClick();
     void mShowLinksClick();

@@ -1,110 +1,145 @@
-// pmPaper, the canvas's context menu (the program has no menu bar).
+// pmPaper, the canvas's context menu (the program has no menu bar), built from one table.
 #include "app/main_window.h"
 
 #include <QActionGroup>
 #include <QMenu>
 
+#include <vector>
+
 namespace lumeris {
 
 namespace {
 
-QString text(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+enum class Row {
+    Action,    // an action of the table, under its own caption
+    ShownAs,   // an action of the table under the menu's caption
+    Entry,     // the menu's own entry with its handler
+    Submenu,   // opens a submenu; the rows up to its End go into it
+    End,       // closes the submenu
+    Separator, //
+};
 
-// A menu entry with its own caption that runs an action of the table.
-QAction* shownAs(QMenu* menu, QAction* target, const char* caption, const char* name) {
-    QAction* entry = menu->addAction(text(caption));
-    entry->setObjectName(name);
-    entry->setShortcut(target->shortcut());
-    entry->setShortcutContext(Qt::WidgetShortcut); // the action itself owns the key
-    QObject::connect(entry, &QAction::triggered, target, &QAction::trigger);
-    return entry;
-}
+enum Flags : unsigned {
+    Checkable = 1,
+    Checked = 2,
+    Hidden = 4, // a submenu that exists but is not shown
+    Radio = 8,  // one of the submenu's mutually exclusive entries
+};
 
-QAction* entry(QMenu* menu, const char* caption, const char* name) {
-    QAction* item = menu->addAction(text(caption));
-    item->setObjectName(name);
-    return item;
-}
+struct MenuRow {
+    Row kind;
+    const char* name;
+    const char* caption = "";
+    void (TfrmMain::*click)() = nullptr;
+    unsigned flags = 0;
+    const char* action = ""; // ShownAs: the action of the table it runs
+};
 
-QMenu* submenu(QMenu* menu, const char* caption, const char* name) {
-    QMenu* sub = menu->addMenu(text(caption));
-    sub->setObjectName(name);
-    sub->menuAction()->setObjectName(name);
-    return sub;
-}
+const MenuRow PaperMenu[] = {
+    {Row::Submenu, "mFile", "Файл"},
+    {Row::Action, "aNew"},
+    {Row::Action, "aOpen"},
+    {Row::Action, "aSave"},
+    {Row::Action, "aSaveAs"},
+    {Row::Separator, ""},
+    {Row::Action, "aPrint"},
+    {Row::Action, "aExitDontSave"},
+    {Row::Separator, ""},
+    {Row::Entry, "mAbout", "О программе...", &TfrmMain::AboutClick},
+    {Row::Separator, ""},
+    {Row::Action, "aExit"},
+    {Row::End, ""},
+
+    {Row::Submenu, "mEdit", "Правка"},
+    {Row::ShownAs, "mNewItem", "Новая точка", nullptr, 0, "aNewItem"},
+    {Row::Action, "aDelete"},
+    {Row::Separator, ""},
+    {Row::Action, "aCut"},
+    {Row::Action, "aCopy"},
+    {Row::Action, "aPaste"},
+    {Row::Separator, ""},
+    {Row::Action, "aAddFavorites"},
+    {Row::Action, "aAlign"},
+    {Row::ShownAs, "mMatrix", "Матрица...", nullptr, 0, "aMatrix"},
+    {Row::End, ""},
+
+    {Row::Submenu, "mMisc", "Misc", nullptr, Hidden},
+    {Row::Entry, "PasteLisp1", "Paste Lisp src", &TfrmMain::PasteLisp1Click},
+    {Row::End, ""},
+
+    {Row::Separator, ""},
+    {Row::ShownAs, "mRunning", "Выполнять", nullptr, Checkable | Checked, "aRun"},
+    {Row::Action, "aStep"},
+    {Row::Action, "aResetPoint"},
+    {Row::Action, "aReset"},
+    {Row::Action, "aTeach"},
+    {Row::Entry, "N1", "Инвентировать связи", &TfrmMain::N1Click},
+
+    {Row::Submenu, "mValues", "Значения", nullptr, Hidden},
+    {Row::Entry, "mLogicBoolean", "Двоичные (boolean)", &TfrmMain::mLogicBooleanClick, Radio},
+    {Row::Entry, "mLogicVolumes", "Нечеткие (fuzzy)", &TfrmMain::mLogicVolumesClick,
+     Radio | Checked},
+    {Row::Entry, "mLogicReal", "Действительные (real)", &TfrmMain::mLogicRealClick, Radio},
+    {Row::End, ""},
+
+    {Row::Separator, ""},
+    {Row::Entry, "mPicture", "Рисунок...", &TfrmMain::mPictureClick, Checkable},
+    {Row::Action, "aShowValues"},
+    {Row::Action, "aShowVolumes"},
+    {Row::Entry, "mShowLinks", "Линии", &TfrmMain::mShowLinksClick, Checkable | Checked},
+    {Row::Entry, "mShowNames", "Названия ", &TfrmMain::mShowNamesClick, Checkable | Checked},
+};
 
 } // namespace
 
 void TfrmMain::createMenu() {
     pmPaper = new QMenu(this);
     pmPaper->setObjectName("pmPaper");
-    auto a = [this](const char* name) { return actions_.at(name); };
-
-    QMenu* file = submenu(pmPaper, "Файл", "mFile");
-    file->addActions({a("aNew"), a("aOpen"), a("aSave"), a("aSaveAs")});
-    file->addSeparator();
-    file->addActions({a("aPrint"), a("aExitDontSave")});
-    file->addSeparator();
-    connect(entry(file, "О программе...", "mAbout"), &QAction::triggered, this,
-            &TfrmMain::AboutClick);
-    file->addSeparator();
-    file->addAction(a("aExit"));
-
-    QMenu* edit = submenu(pmPaper, "Правка", "mEdit");
-    shownAs(edit, a("aNewItem"), "Новая точка", "mNewItem");
-    edit->addAction(a("aDelete"));
-    edit->addSeparator();
-    edit->addActions({a("aCut"), a("aCopy"), a("aPaste")});
-    edit->addSeparator();
-    edit->addActions({a("aAddFavorites"), a("aAlign")});
-    shownAs(edit, a("aMatrix"), "Матрица...", "mMatrix");
-
-    QMenu* misc = submenu(pmPaper, "Misc", "mMisc");
-    connect(entry(misc, "Paste Lisp src", "PasteLisp1"), &QAction::triggered, this,
-            &TfrmMain::PasteLisp1Click);
-    misc->menuAction()->setVisible(false);
-
-    pmPaper->addSeparator();
-    QAction* running = shownAs(pmPaper, a("aRun"), "Выполнять", "mRunning");
-    running->setCheckable(true);
-    running->setChecked(true);
-    pmPaper->addActions({a("aStep"), a("aResetPoint"), a("aReset"), a("aTeach")});
-    connect(entry(pmPaper, "Инвентировать связи", "N1"), &QAction::triggered, this,
-            &TfrmMain::N1Click);
-
-    QMenu* values = submenu(pmPaper, "Значения", "mValues");
-    auto* logic = new QActionGroup(values);
-    const struct {
-        const char* caption;
-        const char* name;
-        DefaultLogic logic;
-    } types[] = {{"Двоичные (boolean)", "mLogicBoolean", DefaultLogic::Boolean},
-                 {"Нечеткие (fuzzy)", "mLogicVolumes", DefaultLogic::Fuzzy},
-                 {"Действительные (real)", "mLogicReal", DefaultLogic::Real}};
-    for (const auto& type : types) {
-        QAction* item = entry(values, type.caption, type.name);
-        item->setCheckable(true);
-        logic->addAction(item);
-        const DefaultLogic logic = type.logic;
-        connect(item, &QAction::triggered, this, [this, logic] { setDefaultItemType(logic); });
-    }
-    values->findChild<QAction*>("mLogicVolumes")->setChecked(true);
-    values->menuAction()->setVisible(false);
-
-    pmPaper->addSeparator();
-    QAction* picture = entry(pmPaper, "Рисунок...", "mPicture");
-    picture->setCheckable(true);
-    connect(picture, &QAction::triggered, this, &TfrmMain::mPictureClick);
-    pmPaper->addActions({a("aShowValues"), a("aShowVolumes")});
-    QAction* links = entry(pmPaper, "Линии", "mShowLinks");
-    connect(links, &QAction::triggered, this, &TfrmMain::mShowLinksClick);
-    QAction* names = entry(pmPaper, "Названия ", "mShowNames");
-    connect(names, &QAction::triggered, this, &TfrmMain::mShowNamesClick);
-    for (QAction* toggle : {links, names}) {
-        toggle->setCheckable(true);
-        toggle->setChecked(true);
+    std::vector<QMenu*> open{pmPaper};
+    for (const MenuRow& row : PaperMenu) {
+        QMenu* menu = open.back();
+        QAction* item = nullptr;
+        switch (row.kind) {
+        case Row::Action:
+            menu->addAction(actions_.at(row.name));
+            break;
+        case Row::ShownAs: {
+            QAction* target = actions_.at(row.action);
+            item = menu->addAction(QString::fromUtf8(row.caption));
+            item->setObjectName(row.name);
+            item->setShortcut(target->shortcut());
+            item->setShortcutContext(Qt::WidgetShortcut); // the action itself owns the key
+            connect(item, &QAction::triggered, target, &QAction::trigger);
+            break;
+        }
+        case Row::Entry:
+            item = menu->addAction(QString::fromUtf8(row.caption));
+            item->setObjectName(row.name);
+            connect(item, &QAction::triggered, this, row.click);
+            break;
+        case Row::Submenu: {
+            QMenu* sub = menu->addMenu(QString::fromUtf8(row.caption));
+            sub->setObjectName(row.name);
+            sub->menuAction()->setObjectName(row.name);
+            sub->menuAction()->setVisible(!(row.flags & Hidden));
+            open.push_back(sub);
+            break;
+        }
+        case Row::End:
+            open.pop_back();
+            break;
+        case Row::Separator:
+            menu->addSeparator();
+            break;
+        }
+        if (!item)
+            continue;
+        if (row.flags & Radio) {
+            auto* group = menu->findChild<QActionGroup*>(QString(), Qt::FindDirectChildrenOnly);
+            (group ? group : new QActionGroup(menu))->addAction(item);
+        }
+        item->setCheckable(row.flags & (Checkable | Radio));
+        item->setChecked(row.flags & Checked);
     }
 
     connect(pmPaper, &QMenu::aboutToShow, this, [this] {

@@ -1,8 +1,8 @@
 #include "cli/io.h"
 
-#include "files/numbers.h"
 #include "files/open_file.h"
 #include "files/scheme_writer.h"
+#include "text/numbers.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -27,15 +27,15 @@ std::optional<std::string> ParsedArguments::value(std::string_view option) const
     return found == values.end() ? std::nullopt : std::optional<std::string>(found->second);
 }
 
-std::optional<ParsedArguments> parseArguments(const Arguments& args, const ArgumentSpec& spec) {
+std::optional<ParsedArguments> parseArguments(const Arguments& args, const ArgumentRules& rules) {
     ParsedArguments parsed;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
-        if (listed(spec.withValue, word)) {
+        if (listed(rules.withValue, word)) {
             if (i + 1 == args.size())
                 return std::nullopt;
             parsed.values[word] = args[++i];
-        } else if (listed(spec.flags, word)) {
+        } else if (listed(rules.flags, word)) {
             parsed.flags.insert(word);
         } else if (word.size() > 1 && word.front() == '-') {
             return std::nullopt;
@@ -43,7 +43,7 @@ std::optional<ParsedArguments> parseArguments(const Arguments& args, const Argum
             parsed.positional.push_back(word);
         }
     }
-    if (parsed.positional.size() != spec.positionalCount)
+    if (parsed.positional.size() != rules.positionalCount)
         return std::nullopt;
     return parsed;
 }

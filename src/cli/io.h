@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cli/commands.h"
-#include "world.h"
+#include "program/world.h"
 
 #include <cstdint>
 #include <map>
@@ -17,7 +17,7 @@ namespace lumeris::cli {
 
 // What a command accepts: options followed by a value ("-o OUT"), options alone ("--teach")
 // and exactly `positionalCount` other words.
-struct ArgumentSpec {
+struct ArgumentRules {
     std::vector<std::string_view> withValue;
     std::vector<std::string_view> flags;
     std::size_t positionalCount = 0;
@@ -34,7 +34,7 @@ struct ParsedArguments {
 
 // Nullopt on wrong usage: an unknown option, an option without its value or the wrong
 // number of other words. A repeated option keeps its last value.
-std::optional<ParsedArguments> parseArguments(const Arguments& args, const ArgumentSpec& spec);
+std::optional<ParsedArguments> parseArguments(const Arguments& args, const ArgumentRules& rules);
 
 // A decimal integer that fits in 32 bits, or nullopt.
 std::optional<std::int32_t> integerArgument(std::string_view text);

@@ -4,8 +4,8 @@
 #include "cli/commands.h"
 #include "cli/io.h"
 #include "engine/commands.h"
-#include "engine/csv_spreadsheet.h"
 #include "engine/dump.h"
+#include "platform/csv_spreadsheet.h"
 
 #include <cstdio>
 

@@ -1,11 +1,11 @@
 // The step's order of phases and guards, the prepare and hold phases, and assign.
 #include "engine/step.h"
 
-#include "engine/cell_text.h"
 #include "engine/spread_plan.h"
-#include "engine/spreadsheet.h"
 #include "engine/trace_ops.h"
-#include "files/numbers.h"
+#include "platform/cell_text.h"
+#include "platform/spreadsheet_link.h"
+#include "text/numbers.h"
 
 #include <bit>
 

@@ -1,7 +1,7 @@
 #include "legacy_cursor.h"
 
-#include "files/numbers.h"
 #include "files/reader_support.h"
+#include "text/numbers.h"
 
 namespace lumeris {
 

@@ -1,9 +1,9 @@
 #include "open_file.h"
 
 #include "files/legacy_reader.h"
-#include "files/lines.h"
 #include "files/scheme_reader.h"
 #include "files/scheme_writer.h"
+#include "text/lines.h"
 
 #include <fstream>
 #include <sstream>

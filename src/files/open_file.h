@@ -2,10 +2,10 @@
 // Showing the messages, the title and the run toggle belong to the window.
 #pragma once
 
-#include "files/document.h"
-#include "files/picture_loader.h"
 #include "files/read_result.h"
+#include "model/document.h"
 #include "model/scheme.h"
+#include "platform/picture_loader.h"
 #include "view/view_state.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 // it was before (the program keeps running and keeps every earlier edit).
 #pragma once
 
-#include "files/document.h"
+#include "model/document.h"
 #include "model/scheme.h"
 
 #include <cstdint>

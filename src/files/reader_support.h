@@ -2,9 +2,9 @@
 // pictures.
 #pragma once
 
-#include "files/document.h"
-#include "files/picture_loader.h"
+#include "model/document.h"
 #include "model/objects.h"
+#include "platform/picture_loader.h"
 #include "view/view_state.h"
 
 #include <cstdint>

@@ -1,10 +1,10 @@
 // The reader of the scheme layout whose first line is "Lumeris 1.5", in load and paste modes.
 #pragma once
 
-#include "files/document.h"
-#include "files/picture_loader.h"
 #include "files/read_result.h"
+#include "model/document.h"
 #include "model/scheme.h"
+#include "platform/picture_loader.h"
 #include "view/view_state.h"
 
 #include <cstdint>

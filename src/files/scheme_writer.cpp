@@ -1,7 +1,7 @@
 #include "scheme_writer.h"
 
-#include "files/numbers.h"
 #include "files/text_fields.h"
+#include "text/numbers.h"
 
 namespace lumeris {
 

@@ -1,7 +1,7 @@
 // The writer of the scheme layout whose first line is "Lumeris 1.5".
 #pragma once
 
-#include "files/document.h"
+#include "model/document.h"
 #include "model/scheme.h"
 #include "view/view_state.h"
 

@@ -3,27 +3,15 @@
 #pragma once
 
 #include "app/application.h"
-#include "files/workflow_script.h"
 #include "support/paths.h"
+#include "support/recording_seams.h"
+#include "support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace lumeris::test {
-
-struct RecordingShell : ShellLauncher {
-    std::vector<std::string> opened;
-    bool open(const std::string& address) override {
-        opened.push_back(address);
-        return true;
-    }
-};
-
-struct RecordingEnd : ProgramEnd {
-    int ended = 0;
-    void end(int) override { ++ended; }
-};
 
 struct AppTest : ::testing::Test {
     ScratchDir dir;

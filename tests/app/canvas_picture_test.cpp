@@ -1,7 +1,7 @@
 #include "app_fixture.h"
 
-#include "files/qt/qt_picture_loader.h"
-#include "view/qt/qt_picture.h"
+#include "platform/qt/qt_picture.h"
+#include "platform/qt/qt_picture_loader.h"
 
 #include <QAction>
 #include <QCoreApplication>

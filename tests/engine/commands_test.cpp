@@ -1,6 +1,6 @@
 // The run-control commands and the core of the timer tick.
 #include "engine/commands.h"
-#include "engine/tick.h"
+#include "program/tick.h"
 
 #include <gtest/gtest.h>
 

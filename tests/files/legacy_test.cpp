@@ -1,7 +1,7 @@
 #include "files/legacy_reader.h"
-#include "files/lines.h"
 #include "files/scheme_reader.h"
 #include "files/scheme_writer.h"
+#include "text/lines.h"
 
 #include "scheme_text.h"
 

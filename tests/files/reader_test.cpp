@@ -1,5 +1,5 @@
-#include "files/lines.h"
 #include "files/scheme_reader.h"
+#include "text/lines.h"
 
 #include "scheme_text.h"
 

@@ -1,6 +1,6 @@
-#include "files/lines.h"
 #include "files/scheme_reader.h"
 #include "files/scheme_writer.h"
+#include "text/lines.h"
 
 #include <gtest/gtest.h>
 

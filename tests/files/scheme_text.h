@@ -1,8 +1,8 @@
 // Building scheme texts for the reader tests: rows are written with "|" standing for TAB.
 #pragma once
 
-#include "files/picture_loader.h"
 #include "files/scheme_writer.h"
+#include "platform/picture_loader.h"
 
 #include <algorithm>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "import/favorites.h"
-#include "import/favorites_names.h"
 #include "support/paths.h"
+#include "text/utf8_cp1251.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // reported and the dialog stays open with nothing created.
 #pragma once
 
-#include "files/user_dialogs.h"
-#include "world.h"
+#include "platform/user_dialogs.h"
+#include "program/world.h"
 
 #include <QDialog>
 

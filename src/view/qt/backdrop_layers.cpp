@@ -1,9 +1,9 @@
 // The layers under the scheme: the grid, the background picture, the active view's plate
 // and the items' photos.
+#include "platform/qt/qt_picture.h"
 #include "view/grid_layers.h"
 #include "view/label_text.h"
 #include "view/qt/layers.h"
-#include "view/qt/qt_picture.h"
 
 namespace lumeris {
 namespace {} // namespace

@@ -1,6 +1,6 @@
 #include "view/qt/paint_frame.h"
 
-#include "view/qt/cp1251.h"
+#include "text/qt/cp1251.h"
 #include "view/transform.h"
 
 #include <QFontMetrics>

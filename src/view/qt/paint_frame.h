@@ -3,9 +3,9 @@
 // pictures), the view transform fixed for the frame, and the writers of the painter's texts.
 #pragma once
 
+#include "program/world.h"
 #include "view/arrowhead.h"
 #include "view/qt/raster.h"
-#include "world.h"
 
 #include <QFont>
 #include <QPainter>

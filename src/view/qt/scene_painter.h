@@ -2,9 +2,9 @@
 // presents it while frames are owed and nothing holds the model busy.
 #pragma once
 
+#include "program/world.h"
 #include "view/qt/sprites.h"
 #include "view/qt/surface.h"
-#include "world.h"
 
 #include <QImage>
 #include <functional>

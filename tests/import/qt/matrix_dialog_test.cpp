@@ -1,4 +1,5 @@
 #include "import/qt/matrix_dialog.h"
+#include "support/scripted_dialogs.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -10,24 +11,9 @@
 namespace lumeris {
 namespace {
 
-// Records every message; the other dialogs are never asked for here.
-class RecordingDialogs : public UserDialogs {
-  public:
-    std::vector<std::string> Messages;
-
-    void message(const std::string& text, const std::string&, MessageIcon) override {
-        Messages.push_back(text);
-    }
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    std::optional<std::string> openFile(OpenDialogKind, const std::string&) override { return {}; }
-    std::optional<std::string> saveFile(const std::string&) override { return {}; }
-    std::optional<std::string> pickPicture(const std::string&) override { return {}; }
-    bool printDialog() override { return false; }
-};
-
 struct MatrixDialogTest : ::testing::Test {
     World world;
-    RecordingDialogs dialogs;
+    test::ScriptedDialogs dialogs;
     std::mt19937 random{4};
     MatrixDialog dialog{world, dialogs, random};
 
@@ -57,15 +43,15 @@ TEST_F(MatrixDialogTest, CreateBuildsTheDefaultNetworkAndCloses) {
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(world.scheme.BusyDepth, 0);
     EXPECT_EQ(world.scheme.RedrawRequests, 1);
-    EXPECT_TRUE(dialogs.Messages.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(MatrixDialogTest, FieldWithoutANumberIsReportedAndKeepsTheDialogOpen) {
     dialog.meX->clear();
     dialog.show();
     dialog.Button1->click();
-    ASSERT_EQ(dialogs.Messages.size(), 1u);
-    EXPECT_NE(dialogs.Messages[0].find("is not a valid integer value"), std::string::npos);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find("is not a valid integer value"), std::string::npos);
     EXPECT_EQ(world.scheme.ItemCount, 0);
     EXPECT_EQ(world.scheme.BusyDepth, 0);
     EXPECT_TRUE(dialog.isVisible());

@@ -1,9 +1,9 @@
 // A small world on a small surface, painted offscreen, for pixel checks at computed places.
 #pragma once
 
+#include "program/world.h"
 #include "view/qt/scene_painter.h"
 #include "view/qt/surface.h"
-#include "world.h"
 
 #include <gtest/gtest.h>
 

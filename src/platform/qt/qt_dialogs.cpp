@@ -1,0 +1,85 @@
+#include "platform/qt/qt_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace lumeris {
+
+namespace {
+
+QString qt(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+// An initial folder, or the file dialog's own default; `name` is the preset file name.
+QString start(const std::string& folder, const char* name) {
+    const QString preset = QString::fromUtf8(name);
+    return folder.empty() ? preset : qt(folder) + "/" + preset;
+}
+
+std::optional<std::string> chosen(const QString& file) {
+    if (file.isEmpty())
+        return std::nullopt;
+    return file.toStdString();
+}
+
+QMessageBox::Icon qtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+const char* SchemeFilter = "Lumeris files (*.txt)";
+
+} // namespace
+
+void QtUserDialogs::message(const std::string& text, const std::string& caption, MessageIcon icon) {
+    QMessageBox box(qtIcon(icon), qt(caption), qt(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+bool QtUserDialogs::askYesNo(const std::string& text, const std::string& caption) {
+    QMessageBox box(QMessageBox::Warning, qt(caption), qt(text), QMessageBox::Yes | QMessageBox::No,
+                    parent_);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtUserDialogs::openFile(OpenDialogKind kind, const std::string& folder) {
+    if (kind == OpenDialogKind::Photo)
+        return chosen(QFileDialog::getOpenFileName(parent_, {}, start(folder, "")));
+    return chosen(
+        QFileDialog::getOpenFileName(parent_, {}, start(folder, "lumeris.txt"), SchemeFilter));
+}
+
+std::optional<std::string> QtUserDialogs::saveFile(const std::string& folder) {
+    QFileDialog dialog(parent_, {}, start(folder, "Схема.txt"), SchemeFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("txt");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return chosen(dialog.selectedFiles().first());
+}
+
+std::optional<std::string> QtUserDialogs::pickPicture(const std::string& folder) {
+    // Every format the picture loader decodes, not only bitmaps.
+    return chosen(QFileDialog::getOpenFileName(
+        parent_, {}, start(folder, ""),
+        "Bitmaps (*.bmp);;gif (*.gif);;jpeg (*.jpg *.jpeg);;png (*.png)"));
+}
+
+bool QtUserDialogs::printDialog() {
+    if (!printer_)
+        return false;
+    QPrintDialog dialog(printer_, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace lumeris

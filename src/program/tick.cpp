@@ -1,0 +1,45 @@
+#include "program/tick.h"
+
+namespace lumeris {
+
+namespace {
+
+void blink(Scheme& scheme, Evaluation& eval) {
+    const bool leftButtonHeld = scheme.MouseButtonState == 0;
+    eval.BlinkPhase = !eval.BlinkPhase || leftButtonHeld;
+    ++scheme.RedrawRequests;
+}
+
+// The tooltip of a hovered item shows after a dwell of 11 to 29 ticks.
+void dwell(Scheme& scheme, const Evaluation& eval, Interaction& input, const TickHooks& hooks) {
+    CPoint* const item = scheme.Hovered.item;
+    if (scheme.HoverKind != HoverItem || !item || input.HoverDwell < 0)
+        return;
+    ++input.HoverDwell;
+    const bool textWindow = hooks.textWindowVisible && hooks.textWindowVisible();
+    if (input.HoverDwell >= 11 && input.HoverDwell <= 29 && !item->text.empty() &&
+        !eval.PanelVisible && !textWindow && scheme.MouseButtonState == MouseButtonNone)
+        ++scheme.RedrawRequests;
+}
+
+} // namespace
+
+void timerTick(Scheme& scheme, Evaluation& eval, Interaction& input, const TickHooks& hooks) {
+    ++eval.TickCount;
+    if (eval.TickCount < 30)
+        return;
+    propagationStep(scheme, eval, false, false, hooks.step);
+    if (hooks.refreshPropertiesPanel)
+        hooks.refreshPropertiesPanel();
+    if (eval.TickCount % 10 == 0)
+        blink(scheme, eval);
+    if (hooks.easeZoom)
+        hooks.easeZoom();
+    dwell(scheme, eval, input, hooks);
+    if (scheme.ViewSwitchFrame != 0)
+        scheme.stepViewSwitch();
+    if (scheme.BusyDepth == 0 && hooks.repaint)
+        hooks.repaint();
+}
+
+} // namespace lumeris

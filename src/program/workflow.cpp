@@ -1,0 +1,236 @@
+#include "program/workflow.h"
+
+#include "files/open_file.h"
+#include "files/safe_replace.h"
+#include "files/scheme_writer.h"
+#include "text/utf8_cp1251.h"
+#include "view/transform.h"
+
+#include <filesystem>
+
+namespace lumeris {
+
+namespace {
+
+std::string baseName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+std::string folderOf(const std::string& path) {
+    return std::filesystem::path(path).parent_path().string();
+}
+
+// The start of the last `count` UTF-8 characters (continuation bytes do not start one).
+std::size_t lastCharacters(const std::string& text, int count) {
+    std::size_t at = text.size();
+    while (count > 0 && at > 0) {
+        --at;
+        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80)
+            --count;
+    }
+    return at;
+}
+
+// Every item at its base position and visibility; the remembered view comes back after.
+void showBaseView(Scheme& scheme) {
+    scheme.completeViewSwitch();
+    scheme.switchViewpoint(nullptr);
+    scheme.completeViewSwitch();
+}
+
+void showView(Scheme& scheme, CPoint* view) {
+    scheme.switchViewpoint(view);
+    scheme.completeViewSwitch();
+}
+
+std::string call(const std::function<std::string()>& hook) {
+    return hook ? hook() : std::string();
+}
+
+} // namespace
+
+std::string titleFor(const std::string& fileName) {
+    const std::string name = baseName(fileName);
+    return name.substr(0, lastCharacters(name, 4)) + " - Lumeris";
+}
+
+Workflow::Workflow(World& world, UserDialogs& dialogs, WorkflowHooks hooks, PictureLoader* pictures)
+    : world_(world), dialogs_(dialogs), hooks_(std::move(hooks)), pictures_(pictures) {}
+
+void Workflow::Open() {
+    world_.eval.Running = false;
+    world_.eval.MovementOn = false;
+    const OpenResult opened =
+        openSchemeFile(world_.doc.FileName, world_.scheme, world_.view, world_.doc, pictures_);
+    if (!opened.read && opened.which != OpenCase::Invalid)
+        return openFailedOnData(opened.message);
+    switch (opened.which) {
+    case OpenCase::Legacy:
+        dialogs_.message(opened.message, "Lumeris", MessageIcon::Warning);
+        break;
+    case OpenCase::Invalid:
+        dialogs_.message("Invalid data file", "Lumeris", MessageIcon::Warning);
+        setTitle(NewFileTitle);
+        break;
+    case OpenCase::Current:
+        setTitle(titleFor(world_.doc.FileName));
+        world_.eval.Running = true;
+        if (hooks_.pointerNudge)
+            hooks_.pointerNudge();
+        ++world_.scheme.RedrawRequests;
+        break;
+    }
+}
+
+// A data error ends the program after its message.
+void Workflow::openFailedOnData(const std::string& message) {
+    dialogs_.message(message, "", MessageIcon::None);
+    if (hooks_.endProgram)
+        hooks_.endProgram(1);
+}
+
+bool Workflow::Save() {
+    Scheme& scheme = world_.scheme;
+    BusyGuard busy(scheme);
+    CPoint* remembered = scheme.CurrentView;
+    showBaseView(scheme);
+    if (world_.doc.FileName.empty()) {
+        const auto chosen = dialogs_.openFile(OpenDialogKind::Scheme, DialogFolder);
+        if (!chosen) {
+            showView(scheme, remembered);
+            return false;
+        }
+        world_.doc.FileName = *chosen;
+    }
+    const bool written = writeFile();
+    if (written) {
+        setTitle(titleFor(world_.doc.FileName));
+        followSavedFolder();
+    }
+    showView(scheme, remembered);
+    if (written)
+        ++scheme.RedrawRequests;
+    return written;
+}
+
+// The new text goes to a temporary file first, so that a failed write leaves the previous
+// file and its backup as they were.
+bool Workflow::writeFile() {
+    Scheme& scheme = world_.scheme;
+    const std::string bytes = saveBytes(scheme, world_.view, world_.doc);
+    const std::string& path = world_.doc.FileName;
+    std::string error;
+    if (!replaceKeepingBackup(path, path + ".bak", bytes, error)) {
+        dialogs_.message(error, "Lumeris", MessageIcon::Error);
+        return false;
+    }
+    scheme.Selected.clear();
+    scheme.EditState = EditIdle;
+    return true;
+}
+
+void Workflow::followSavedFolder() {
+    DialogFolder = folderOf(world_.doc.FileName);
+    if (hooks_.setCurrentFolder && !DialogFolder.empty())
+        hooks_.setCurrentFolder(DialogFolder);
+}
+
+void Workflow::Jump(const std::string& target) {
+    jump(target, true);
+}
+
+void Workflow::jump(const std::string& target, bool mayReturn) {
+    world_.eval.Running = false;
+    {
+        BusyGuard busy(world_.scheme);
+        const std::string previous = world_.doc.FileName;
+        Save();
+        world_.scheme.empty();
+        world_.doc.FileName = target;
+        Open();
+        if (!world_.scheme.ItemList && mayReturn) {
+            jump(previous, false);
+            dialogs_.message("Can not jump to " + target, "Error", MessageIcon::None);
+        }
+    }
+    ++world_.scheme.RedrawRequests;
+    repaintNow();
+}
+
+void Workflow::aNew() {
+    const std::string logon = call(hooks_.logonName);
+    const auto chosen = dialogs_.saveFile(DialogFolder);
+    if (!chosen)
+        return;
+    const std::string next = *chosen;
+    const std::string previous = world_.doc.FileName;
+    Scheme& scheme = world_.scheme;
+    ViewState& view = world_.view;
+
+    CPoint* forward =
+        scheme.createItem(utf8ToCp1251(baseName(next)), ToWorldX(view, world_.input.LastMouseX),
+                          ToWorldY(view, world_.input.LastMouseY));
+    forward->url = utf8ToCp1251(next);
+    Save();
+    scheme.empty();
+    world_.doc.FileName = next;
+
+    CPoint* back = scheme.createItem(utf8ToCp1251(baseName(previous)), 0, 0);
+    back->url = utf8ToCp1251(previous);
+    CPoint* created = scheme.createItem(utf8ToCp1251(baseName(next)), 256, 64);
+    scheme.Selected = {created, nullptr};
+    scheme.EditState = EditItemSelected;
+    created->text = utf8ToCp1251("Created " + call(hooks_.shortDate) + " by " + logon);
+
+    view.ZoomLevel = 6;
+    view.Scale = 0.5f;
+    view.ScreenX = -((hooks_.windowWidth ? hooks_.windowWidth() : 0) / 2);
+    view.ScreenY = -((hooks_.windowHeight ? hooks_.windowHeight() : 0) / 2);
+    Save();
+    ++scheme.RedrawRequests;
+    repaintNow();
+}
+
+void Workflow::aOpen() {
+    if (const auto chosen = dialogs_.openFile(OpenDialogKind::Scheme, DialogFolder))
+        Jump(*chosen);
+    ++world_.scheme.RedrawRequests;
+}
+
+void Workflow::aSave() {
+    Save();
+    ++world_.scheme.RedrawRequests;
+}
+
+void Workflow::aSaveAs() {
+    if (const auto chosen = dialogs_.saveFile(DialogFolder)) {
+        world_.doc.FileName = *chosen;
+        Save();
+    }
+    ++world_.scheme.RedrawRequests;
+}
+
+bool Workflow::aExit() {
+    const bool saved = Save();
+    world_.scheme.RedrawRequests = 0;
+    return saved;
+}
+
+bool Workflow::closeQuery() {
+    if (world_.doc.FileName.empty() && !world_.scheme.ItemList)
+        return true;
+    return Save();
+}
+
+void Workflow::setTitle(const std::string& title) {
+    Title = title;
+    if (hooks_.setTitle)
+        hooks_.setTitle(title);
+}
+
+void Workflow::repaintNow() {
+    if (hooks_.repaintNow)
+        hooks_.repaintNow();
+}
+
+} // namespace lumeris

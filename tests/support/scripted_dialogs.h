@@ -1,0 +1,60 @@
+// A scripted stand-in for the user: answers come from queues filled by the test, and every
+// message shown is recorded. An empty answer queue means "cancel".
+#pragma once
+
+#include "platform/user_dialogs.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace lumeris::test {
+
+struct ScriptedDialogs : UserDialogs {
+    struct Shown {
+        std::string text, caption;
+        MessageIcon icon;
+    };
+    std::vector<Shown> messages;
+    std::deque<bool> answers;
+    std::deque<std::optional<std::string>> files; // answers of every file dialog, in order
+    std::vector<std::string> fileDialogs;         // which dialog asked: "open", "save", ...
+    std::vector<std::string> folders;             // the folder each file dialog started in
+    bool confirmPrint = false;
+
+    void message(const std::string& text, const std::string& caption, MessageIcon icon) override {
+        messages.push_back({text, caption, icon});
+    }
+    bool askYesNo(const std::string& text, const std::string& caption) override {
+        messages.push_back({text, caption, MessageIcon::Warning});
+        return take(answers).value_or(false);
+    }
+    std::optional<std::string> openFile(OpenDialogKind kind, const std::string& folder) override {
+        fileDialogs.push_back(kind == OpenDialogKind::Scheme ? "open" : "photo");
+        folders.push_back(folder);
+        return take(files).value_or(std::nullopt);
+    }
+    std::optional<std::string> saveFile(const std::string& folder) override {
+        fileDialogs.push_back("save");
+        folders.push_back(folder);
+        return take(files).value_or(std::nullopt);
+    }
+    std::optional<std::string> pickPicture(const std::string& folder) override {
+        fileDialogs.push_back("picture");
+        folders.push_back(folder);
+        return take(files).value_or(std::nullopt);
+    }
+    bool printDialog() override { return confirmPrint; }
+
+  private:
+    template <typename T> static std::optional<T> take(std::deque<T>& queue) {
+        if (queue.empty())
+            return std::nullopt;
+        T front = std::move(queue.front());
+        queue.pop_front();
+        return front;
+    }
+};
+
+} // namespace lumeris::test
