@@ -14,8 +14,9 @@ struct ViewState {
     float ZoomAnchorY = 0;
     std::int32_t CanvasWidth = 0;
     std::int32_t CanvasHeight = 0;
-    bool ShowNames = true; // mShowNames
-    bool ShowLinks = true; // mShowLinks
+    bool ShowNames = true;   // mShowNames
+    bool ShowLinks = true;   // mShowLinks
+    int NameSampleWidth = 0; // width of "IWIWAiwiwa" in the name font, as the painter measured
 };
 
 } // namespace lumeris

@@ -48,7 +48,7 @@ void ScenePainter::PaintScene(bool ItemsOnly) {
 
 void ScenePainter::paintLayers(bool ItemsOnly) {
     PaintFrame frame(world_, surface_.Back, ItemsOnly);
-    const ViewState& view = world_.view;
+    ViewState& view = world_.view;
     if (!ItemsOnly) {
         frame.raster.fillRect(0, 0, frame.raster.width(), frame.raster.height(), 0xFFFFFFFF);
         if (!PrintRequested)
@@ -62,7 +62,7 @@ void ScenePainter::paintLayers(bool ItemsOnly) {
         if (view.ShowLinks)
             paintLinks(frame);
         frame.setFontSize(nameFontSize(view.Scale));
-        NameSampleWidth = frame.textWidth("IWIWAiwiwa");
+        view.NameSampleWidth = frame.textWidth("IWIWAiwiwa");
         updateNameColours(world_.scheme);
         paintHiddenNames(frame);
         if (view.ZoomLevel > 3)

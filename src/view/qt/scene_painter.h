@@ -35,7 +35,6 @@ class ScenePainter {
     std::function<void()> ProcessEvents;
 
     // Outputs for the canvas's hit tests.
-    int NameSampleWidth = 0; // width of "IWIWAiwiwa" in the name font
 
     Sprites sprites; // iBall and iFuz hold the tint of the last item drawn with them
 

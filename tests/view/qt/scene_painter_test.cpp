@@ -251,7 +251,7 @@ TEST_F(PaintTest, FramesOnlyWhileOwed) {
     EXPECT_EQ(surface.Presented, 1);
     EXPECT_EQ(world.scheme.RedrawRequests, 1);
     EXPECT_EQ(world.input.PanSteps, 1);
-    EXPECT_GT(painter.NameSampleWidth, 40);
+    EXPECT_GT(world.view.NameSampleWidth, 40);
 
     ++world.scheme.BusyDepth; // another part holds the model
     painter.Repaint(false);
