@@ -1,20 +1,46 @@
 #include "app/canvas.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace lumeris {
 
-Canvas::Canvas(World& world, Surface& surface, QWidget* parent)
-    : QWidget(parent), world_(world), surface_(surface) {
+std::optional<PointerEvent> pointerEvent(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                         QPoint position) {
+    PointerEvent event;
+    switch (button) {
+    case Qt::LeftButton:
+    case Qt::NoButton: // a move
+        event.button = ButtonLeft;
+        break;
+    case Qt::RightButton:
+        event.button = ButtonRight;
+        break;
+    case Qt::MiddleButton:
+        event.button = ButtonMiddle;
+        break;
+    default:
+        return std::nullopt;
+    }
+    event.shift = modifiers & Qt::ShiftModifier;
+    event.alt = modifiers & Qt::AltModifier;
+    event.ctrl = modifiers & Qt::ControlModifier;
+    event.x = position.x();
+    event.y = position.y();
+    return event;
+}
+
+Canvas::Canvas(World& world, Editor& editor, Surface& surface, QWidget* parent)
+    : QWidget(parent), world_(world), editor_(editor), surface_(surface) {
     setObjectName("DXDraw1");
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void Canvas::DXDraw1MouseMove(int x, int y) {
-    world_.input.LastMouseX = x;
-    world_.input.LastMouseY = y;
+    if (auto event = pointerEvent(Qt::NoButton, QGuiApplication::keyboardModifiers(), {x, y}))
+        lumeris::DXDraw1MouseMove(editor_, *event);
 }
 
 void Canvas::DXDraw1InitializeSurface() {
@@ -37,16 +63,28 @@ void Canvas::resizeEvent(QResizeEvent*) {
 }
 
 void Canvas::mouseMoveEvent(QMouseEvent* event) {
-    DXDraw1MouseMove(event->position().toPoint().x(), event->position().toPoint().y());
+    if (auto e = pointerEvent(Qt::NoButton, event->modifiers(), event->position().toPoint()))
+        lumeris::DXDraw1MouseMove(editor_, *e);
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
-    DXDraw1MouseMove(event->position().toPoint().x(), event->position().toPoint().y());
+    if (auto e = pointerEvent(event->button(), event->modifiers(), event->position().toPoint()))
+        DXDraw1MouseDown(editor_, *e);
 }
 
 void Canvas::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton && onContextMenu)
-        onContextMenu(event->globalPosition().toPoint());
+    if (auto e = pointerEvent(event->button(), event->modifiers(), event->position().toPoint()))
+        DXDraw1MouseUp(editor_, *e);
+}
+
+// Qt sends the double click in place of the second press; the gestures expect the double
+// click followed by that press, which they then swallow.
+void Canvas::mouseDoubleClickEvent(QMouseEvent* event) {
+    auto e = pointerEvent(event->button(), event->modifiers(), event->position().toPoint());
+    if (!e)
+        return;
+    DXDraw1DblClick(editor_);
+    DXDraw1MouseDown(editor_, *e);
 }
 
 } // namespace lumeris

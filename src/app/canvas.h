@@ -1,25 +1,31 @@
 // DXDraw1: the canvas. It shows the surface's front image, keeps the canvas size in the view
-// and hands pointer events to the window. The surface is (re)initialised white whenever the
-// canvas changes size.
+// and turns each pointer event into one PointerEvent for the gestures of the core. The
+// surface is (re)initialised white whenever the canvas changes size.
 #pragma once
 
+#include "edit/canvas_gestures.h"
 #include "program/world.h"
 #include "view/qt/surface.h"
 
 #include <QWidget>
 #include <functional>
+#include <optional>
+
+class QMouseEvent;
 
 namespace lumeris {
+
+// The event as the gestures take it; nothing for a button they do not know.
+std::optional<PointerEvent> pointerEvent(Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                         QPoint position);
 
 class Canvas : public QWidget {
     Q_OBJECT
   public:
-    Canvas(World& world, Surface& surface, QWidget* parent);
+    Canvas(World& world, Editor& editor, Surface& surface, QWidget* parent);
 
     // Set by the main window: the canvas's resize becomes FormResize.
     std::function<void()> onResize;
-    // A right-button release over the canvas opens the context menu here.
-    std::function<void(QPoint)> onContextMenu;
 
     // The canvas handles a pointer move to (x, y), as a real move would.
     void DXDraw1MouseMove(int x, int y);
@@ -32,9 +38,11 @@ class Canvas : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     World& world_;
+    Editor& editor_;
     Surface& surface_;
 };
 

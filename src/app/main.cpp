@@ -1,5 +1,6 @@
 // lumeris: the desktop program.
 #include "app/application.h"
+#include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_seams.h"
 
@@ -15,8 +16,9 @@ int main(int argc, char* argv[]) {
     lumeris::QtUserDialogs dialogs(nullptr, &printer);
     lumeris::QtShellLauncher shell;
     lumeris::QtProgramEnd end;
+    lumeris::QtClipboard clipboard;
     lumeris::MainServices services{
-        dialogs, shell, end, &printer, lumeris::osLogonName, lumeris::localShortDate};
+        dialogs, shell, end, &printer, lumeris::osLogonName, lumeris::localShortDate, &clipboard};
     const std::string fileName =
         lumeris::startupFileName(argc, argv, QCoreApplication::applicationDirPath().toStdString());
 

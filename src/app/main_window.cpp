@@ -20,7 +20,8 @@ TfrmMain::TfrmMain(World& world, MainServices services, const std::string& fileN
                     ++world_.scheme.RedrawRequests;
                     mPictureChecked_ = true;
                 }),
-      workflow_(world, services_.dialogs, workflowHooks(), &pictures_) {
+      workflow_(world, services_.dialogs, workflowHooks(), &pictures_),
+      editor_{world.scheme, world.view, world.input, world.doc, *this, &pictures_, &world.eval} {
     setObjectName("frmMain");
     setWindowTitle("Lumeris");
     createCanvas();
@@ -44,11 +45,10 @@ void TfrmMain::createCanvas() {
     Panel1->setPalette(QPalette(Qt::white));
     auto* layout = new QVBoxLayout(Panel1);
     layout->setContentsMargins(1, 1, 1, 1);
-    DXDraw1 = new Canvas(world_, surface_, Panel1);
+    DXDraw1 = new Canvas(world_, editor_, surface_, Panel1);
     layout->addWidget(DXDraw1);
     setCentralWidget(Panel1);
     DXDraw1->onResize = [this] { FormResize(); };
-    DXDraw1->onContextMenu = [this](QPoint at) { pmPaper->popup(at); };
     surfaceCreated_ = true;
 }
 

@@ -6,7 +6,9 @@
 
 #include "app/canvas.h"
 #include "app/shell_windows.h"
+#include "edit/editor.h"
 #include "engine/commands.h"
+#include "platform/clipboard.h"
 #include "platform/program_end.h"
 #include "platform/qt/qt_picture_loader.h"
 #include "platform/shell_launcher.h"
@@ -37,6 +39,7 @@ struct MainServices {
     QPrinter* printer = nullptr;
     std::function<std::string()> logonName; // the OS user name
     std::function<std::string()> shortDate; // today in the user's short date format
+    Clipboard* clipboard = nullptr;         // null: copy and paste reach no clipboard
 };
 
 // The windows created after the main window; start-up hands them over.
@@ -48,7 +51,9 @@ struct OtherWindows {
     QDialog* frmMatrix = nullptr; // the network generator (TfrmMatrix)
 };
 
-class TfrmMain : public QMainWindow {
+// The main window is also the window that the canvas's gestures and the edit commands ask
+// for repaints, the panel and the name editor (window_port.cpp).
+class TfrmMain : public QMainWindow, public WindowPort {
     Q_OBJECT
   public:
     // Runs the creation step: the view reset, FileName from `fileName`, the start-up scheme
@@ -64,6 +69,7 @@ class TfrmMain : public QMainWindow {
     Surface& surface() { return surface_; }
     ScenePainter& painter() { return painter_; }
     Canvas* canvas() const { return DXDraw1; }
+    Editor& editor() { return editor_; }
     bool pictureShown() const { return mPictureChecked_; }
 
     // The painter's guarded entry; the canvas shows a presented frame.
@@ -107,6 +113,20 @@ class TfrmMain : public QMainWindow {
     void FormKeyDown(int key);
     void FormResize();
 
+    // WindowPort.
+    void repaintNow() override;
+    void refreshPropertiesPanel() override;
+    void hidePropertiesPanel() override;
+    void openNameEditor(int clickX) override;
+    void typeIntoNameEditor(char typed) override;
+    void hideNameEditor() override;
+    void popupMenu(int x, int y) override;
+    void processMessages() override;
+    void focusFollowsPointer() override;
+    bool surfaceCanDraw() override;
+    void scrollPicture(int dx, int dy) override;
+    void openAddress(CPoint* item) override;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -130,6 +150,7 @@ class TfrmMain : public QMainWindow {
     MovementStep movement_;
     QtPictureLoader pictures_;
     Workflow workflow_;
+    Editor editor_;
     OtherWindows windows_;
     bool mPictureChecked_ = false;
     bool surfaceCreated_ = false;

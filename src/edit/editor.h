@@ -4,6 +4,7 @@
 #pragma once
 
 #include "edit/interaction.h"
+#include "engine/evaluation.h"
 #include "model/document.h"
 #include "model/scheme.h"
 #include "platform/picture_loader.h"
@@ -19,6 +20,7 @@ struct Editor {
     Document& doc;
     WindowPort& window;
     PictureLoader* pictures = nullptr; // pasted photos; null loads none
+    const Evaluation* eval = nullptr;  // a pointer move inside a step only moves the focus
 };
 
 } // namespace lumeris
