@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QMenu>
-#include <QPainter>
 
 namespace lumeris {
 
@@ -62,13 +61,7 @@ bool TfrmMain::surfaceCanDraw() {
 // The picture on the screen, shifted to where the moved view puts it; what it no longer
 // covers shows the background colour until the next full frame.
 void TfrmMain::scrollPicture(int dx, int dy) {
-    surface_.Back.fill(QColor(0xFB, 0xFB, 0xFB));
-    {
-        QPainter painter(&surface_.Back);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(dx, dy, surface_.Front);
-    }
-    surface_.present();
+    surface_.scrollFront(dx, dy);
     DXDraw1->update();
 }
 

@@ -137,12 +137,7 @@ void dragGroup(Editor& e, const PointerEvent& ev) {
     const std::int32_t grid = snapGrid(e.view);
     const std::int64_t dx = std::int64_t(snapToGrid(ToWorldX(e.view, ev.x), grid)) - anchor->X;
     const std::int64_t dy = std::int64_t(snapToGrid(ToWorldY(e.view, ev.y), grid)) - anchor->Y;
-    std::int64_t members = 0;
-    for (const CPoint* p = e.scheme.ItemList; p; p = p->Next)
-        members += p->Mark == 2;
-    if (members == 0)
-        return;
-    MoveItems(e.scheme, anchor, dx, dy, false);
+    const std::int64_t members = MoveItems(e.scheme, anchor, dx, dy, false);
     halveGroupVelocities(e.scheme, members - 1);
 }
 
@@ -151,31 +146,23 @@ bool detectHover(Editor& e, const PointerEvent& ev) {
     Scheme& s = e.scheme;
     s.Hovered.clear();
     s.HoverKind = HoverNothing;
-    bool redraw = false;
-    const LinkHit link = linkHitTest(s, e.view, ev.x, ev.y);
-    if (link.distance < 7) {
-        s.Hovered = {nullptr, link.link};
-        s.HoverKind = HoverLink;
-        redraw = true;
-    }
-    const ItemHit item = itemHitTest(s, e.view, ev.x, ev.y);
-    if (item.distance < 10) {
-        s.Hovered = {item.item, nullptr};
+    const HoverHits hits = hoverHitTest(s, e.view, ev.x, ev.y);
+    const bool nearHandle = hits.link.distance < 7;
+    if (hits.item.distance < 10) {
+        s.Hovered = {hits.item.item, nullptr};
         s.HoverKind = HoverItem;
         return true;
     }
-    if (link.distance > 5) {
-        if (CPoint* named = labelHitTest(s, e.view, ev.x, ev.y)) {
-            s.Hovered = {named, nullptr};
-            s.HoverKind = HoverItemName;
-            return true;
-        }
-        if (redraw) {
-            s.Hovered.clear();
-            s.HoverKind = HoverNothing;
-        }
+    if (hits.link.distance > 5 && hits.label) {
+        s.Hovered = {hits.label, nullptr};
+        s.HoverKind = HoverItemName;
+        return true;
     }
-    return redraw;
+    if (nearHandle && hits.link.distance <= 5) {
+        s.Hovered = {nullptr, hits.link.link};
+        s.HoverKind = HoverLink;
+    }
+    return nearHandle;
 }
 
 // Pans by the pointer's movement; a small pan of a populated scheme shifts the picture on

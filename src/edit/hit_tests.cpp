@@ -53,18 +53,53 @@ LinkHit linkHitTest(const Scheme& scheme, const ViewState& view, int x, int y) {
     return best;
 }
 
+namespace {
+
+bool insideLabel(const CPoint* item, int sx, int sy, int rise, int sampleWidth, int x, int y) {
+    const std::int64_t width = std::int64_t(item->Name.size()) * sampleWidth / 10;
+    return sx + 8 < x && x < sx + 8 + width && sy - rise + 2 < y && y < sy + 4;
+}
+
+} // namespace
+
 CPoint* labelHitTest(const Scheme& scheme, const ViewState& view, int x, int y) {
-    const int h = nameRise(view.Scale);
+    const int rise = nameRise(view.Scale);
     for (CPoint* item = scheme.ItemList; item; item = item->Next) {
         if (item->Name.empty())
             continue;
         const int sx = ToScreenX(view, float(item->X));
         const int sy = ToScreenY(view, float(item->Y));
-        const std::int64_t width = std::int64_t(item->Name.size()) * view.NameSampleWidth / 10;
-        if (sx + 8 < x && x < sx + 8 + width && sy - h + 2 < y && y < sy + 4)
+        if (insideLabel(item, sx, sy, rise, view.NameSampleWidth, x, y))
             return item;
     }
     return nullptr;
+}
+
+HoverHits hoverHitTest(const Scheme& scheme, const ViewState& view, int x, int y) {
+    HoverHits hits;
+    const int rise = nameRise(view.Scale);
+    for (CPoint* item = scheme.ItemList; item; item = item->Next) {
+        const int sx = ToScreenX(view, float(item->X));
+        const int sy = ToScreenY(view, float(item->Y));
+        const double dx = sx + 0.1 - x, dy = sy + 0.1 - y;
+        const float d = static_cast<float>(std::sqrt(dx * dx + dy * dy));
+        if (d < hits.item.distance)
+            hits.item = {d, item};
+        if (!hits.label && !item->Name.empty() &&
+            insideLabel(item, sx, sy, rise, view.NameSampleWidth, x, y))
+            hits.label = item;
+        if (!item->Vis)
+            continue;
+        for (CLink* link = item->OutLinks; link; link = link->NextOut) {
+            if (!link->To->Vis)
+                continue;
+            const std::int32_t hx = linkHandleX(link), hy = linkHandleY(link);
+            const float dl = distanceTo(view, float(hx), float(hy), x, y);
+            if (dl < hits.link.distance)
+                hits.link = {dl, link, hx, hy};
+        }
+    }
+    return hits;
 }
 
 std::int32_t snapGrid(const ViewState& view) {

@@ -36,6 +36,14 @@ LinkHit linkHitTest(const Scheme& scheme, const ViewState& view, int x, int y);
 // from the painter's sample width. Visibility is left to the callers.
 CPoint* labelHitTest(const Scheme& scheme, const ViewState& view, int x, int y);
 
+// The three tests at once, in one walk over the items, for hover detection on every move.
+struct HoverHits {
+    ItemHit item;
+    LinkHit link;
+    CPoint* label = nullptr;
+};
+HoverHits hoverHitTest(const Scheme& scheme, const ViewState& view, int x, int y);
+
 // The link's handle in world units: ((2 source + target) div 3).
 std::int32_t linkHandleX(const CLink* link);
 std::int32_t linkHandleY(const CLink* link);

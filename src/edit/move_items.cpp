@@ -39,13 +39,16 @@ float halved(float velocity) {
 
 } // namespace
 
-void MoveItems(Scheme& scheme, CPoint* item, std::int64_t dx, std::int64_t dy, bool follow) {
+std::int64_t MoveItems(Scheme& scheme, CPoint* item, std::int64_t dx, std::int64_t dy,
+                       bool follow) {
     BusyGuard busy(scheme);
     if (scheme.EditState != EditGroupChosen)
         markCarried(scheme, item, follow);
+    std::int64_t moved = 0;
     for (CPoint* p = scheme.ItemList; p; p = p->Next) {
         if (p->Mark != 2)
             continue;
+        ++moved;
         p->X = shifted(p->X, dx);
         p->Y = shifted(p->Y, dy);
         p->VelX = (static_cast<float>(dx) + p->VelX) / 2;
@@ -55,9 +58,12 @@ void MoveItems(Scheme& scheme, CPoint* item, std::int64_t dx, std::int64_t dy, b
             entry->DY = shifted(entry->DY, dy);
         }
     }
+    return moved;
 }
 
 void halveGroupVelocities(Scheme& scheme, std::int64_t calls) {
+    if (calls <= 0)
+        return;
     for (CPoint* p = scheme.ItemList; p; p = p->Next) {
         if (p->Mark != 2)
             continue;

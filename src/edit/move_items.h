@@ -13,8 +13,8 @@ namespace lumeris {
 // with "*"; when its own name begins with "*" (a hub), the items whose links point into it
 // move too. One level only. In group selection every item of the group (Mark 2) moves. Each
 // moved item keeps half of its velocity plus half the displacement; with a current view the
-// displacement is also added to the item's entry in it.
-void MoveItems(Scheme& scheme, CPoint* item, std::int64_t dx, std::int64_t dy, bool follow);
+// displacement is also added to the item's entry in it. Returns how many items moved.
+std::int64_t MoveItems(Scheme& scheme, CPoint* item, std::int64_t dx, std::int64_t dy, bool follow);
 
 // A group drag calls MoveItems once per member: the first call moves the group, the later
 // ones move by (0, 0) and only halve every member's velocity again. This does what those

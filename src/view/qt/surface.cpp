@@ -1,5 +1,7 @@
 #include "view/qt/surface.h"
 
+#include <QPainter>
+
 #include <cstring>
 
 namespace lumeris {
@@ -10,6 +12,16 @@ void Surface::resize(int width, int height) {
     Back = QImage(width, height, QImage::Format_RGB32);
     Back.fill(Qt::white);
     Front = Back.copy();
+}
+
+void Surface::scrollFront(int dx, int dy) {
+    Back.fill(QColor(0xFB, 0xFB, 0xFB));
+    {
+        QPainter painter(&Back);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(dx, dy, Front);
+    }
+    present();
 }
 
 void Surface::present() {

@@ -12,6 +12,9 @@ class Surface {
     void resize(int width, int height);
     // Copies the back buffer to the front image.
     void present();
+    // A fast scroll: the front image drawn onto the back buffer at (dx, dy), what it leaves
+    // uncovered filled with #FBFBFB, then presented.
+    void scrollFront(int dx, int dy);
     QRgb pixelAt(int x, int y) const; // from the front image; black outside it
 
     QImage Back;

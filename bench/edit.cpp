@@ -1,0 +1,152 @@
+// The canvas's gestures on a large scheme, each beside a floor measured in the same run:
+// - hover detection (the link, item and label hit tests) on a pointer move over 100,000 items
+//   and 300,000 links, against a bare loop over the same items and handles that converts the
+//   same points and computes the same distances; allocations per move are counted;
+// - one drag event of a band-chosen group of 10,000 items in that scheme.
+#include "edit/canvas_gestures.h"
+#include "view/transform.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <random>
+#include <vector>
+
+using namespace lumeris;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+std::size_t allocations = 0;
+
+constexpr int Items = 100000;
+constexpr int LinksPerItem = 3;
+constexpr int GroupSize = 10000;
+constexpr int Moves = 40;
+
+struct NoWindow : WindowPort {
+    void repaintNow() override {}
+    void refreshPropertiesPanel() override {}
+    void hidePropertiesPanel() override {}
+    void openNameEditor(int) override {}
+    void typeIntoNameEditor(char) override {}
+    void hideNameEditor() override {}
+    void popupMenu(int, int) override {}
+    void processMessages() override {}
+    void focusFollowsPointer() override {}
+    bool surfaceCanDraw() override { return true; }
+    void scrollPicture(int, int) override {}
+    void openAddress(CPoint*) override {}
+};
+
+void build(Scheme& scheme) {
+    std::mt19937 rng(3);
+    std::vector<CPoint*> items;
+    for (int i = 0; i < Items; ++i)
+        items.push_back(scheme.createItem(i % 4 ? "" : "name", int(rng() % 40000) - 20000,
+                                          int(rng() % 40000) - 20000));
+    for (CPoint* p : items)
+        for (int k = 0; k < LinksPerItem; ++k)
+            scheme.createLink(p, items[rng() % Items]);
+}
+
+double millis(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+float distance(const ViewState& view, float wx, float wy, int x, int y) {
+    const double dx = ToScreenX(view, wx) + 0.1 - x, dy = ToScreenY(view, wy) + 0.1 - y;
+    return static_cast<float>(std::sqrt(dx * dx + dy * dy));
+}
+
+// The floor: the same conversions and distances over plain arrays.
+float bareLoop(const ViewState& view, const std::vector<float>& items,
+               const std::vector<float>& handles, int x, int y) {
+    float best = 1e10f;
+    for (std::size_t i = 0; i < items.size(); i += 2)
+        best = std::min(best, distance(view, items[i], items[i + 1], x, y));
+    for (std::size_t i = 0; i < handles.size(); i += 2)
+        best = std::min(best, distance(view, handles[i], handles[i + 1], x, y));
+    for (std::size_t i = 0; i < items.size(); i += 2) // the label boxes' corners
+        best = std::min(best, float(ToScreenX(view, items[i]) + ToScreenY(view, items[i + 1])));
+    return best;
+}
+
+} // namespace
+
+void* operator new(std::size_t size) {
+    ++allocations;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+int main() {
+    Scheme scheme;
+    build(scheme);
+    ViewState view;
+    view.CanvasWidth = 1920;
+    view.CanvasHeight = 1080;
+    view.Scale = 1.0f / 32;
+    view.ScreenX = -20000;
+    view.ScreenY = -20000;
+    view.NameSampleWidth = 70;
+    Interaction input;
+    Document doc;
+    NoWindow window;
+    Editor editor{scheme, view, input, doc, window};
+
+    std::vector<float> items, handles;
+    for (CPoint* p = scheme.ItemList; p; p = p->Next) {
+        items.insert(items.end(), {float(p->X), float(p->Y)});
+        for (CLink* l = p->OutLinks; l; l = l->NextOut)
+            handles.insert(handles.end(), {float((2 * l->From->X + l->To->X) / 3),
+                                           float((2 * l->From->Y + l->To->Y) / 3)});
+    }
+
+    PointerEvent move;
+    float sink = 0;
+    const std::size_t before = allocations;
+    auto start = Clock::now();
+    for (int i = 0; i < Moves; ++i) {
+        move.x = 37 * i % 1200;
+        move.y = 23 * i % 1000;
+        DXDraw1MouseMove(editor, move);
+    }
+    const double hover = millis(Clock::now() - start) / Moves;
+    const std::size_t allocated = allocations - before;
+    start = Clock::now();
+    for (int i = 0; i < Moves; ++i)
+        sink += bareLoop(view, items, handles, 37 * i % 1200, 23 * i % 1000);
+    const double floor = millis(Clock::now() - start) / Moves;
+    std::printf("hover move, %d items, %d links: %.2f ms (bare loop %.2f ms, %.2fx), "
+                "%zu allocations in %d moves\n",
+                Items, Items * LinksPerItem, hover, floor, hover / floor, allocated, Moves);
+
+    int chosen = 0;
+    for (CPoint* p = scheme.ItemList; p; p = p->Next)
+        p->Mark = chosen < GroupSize && p->X < 0 && p->Y < 0 ? (++chosen, 2) : 0;
+    CPoint* anchor = scheme.ItemList;
+    while (anchor->Mark != 2)
+        anchor = anchor->Next;
+    scheme.EditState = EditGroupChosen;
+    scheme.Hovered = {anchor, nullptr};
+    scheme.MouseButtonState = ButtonLeft;
+    start = Clock::now();
+    for (int i = 0; i < Moves; ++i) {
+        move.x = 400 + 3 * i;
+        move.y = 300 + 2 * i;
+        DXDraw1MouseMove(editor, move);
+    }
+    const double drag = millis(Clock::now() - start) / Moves;
+    std::printf("group drag event, %d of %d items: %.2f ms (target 20 ms)\n", chosen, Items, drag);
+    return sink == 12345.0f;
+}
