@@ -7,8 +7,11 @@
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then
     "$@"
-  else
+  elif command -v sudo >/dev/null; then
     sudo "$@"
+  else
+    echo "Needs root for: $*; run this script once as root (su -c), or install sudo." >&2
+    return 1
   fi
 }
 
