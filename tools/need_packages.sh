@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the set-up scripts: need_packages PACKAGE... installs those of the Debian packages
 # that are missing, after one apt-get update. Only then is root needed: as root (a fresh
 # machine, CI) apt-get runs as it is, as any other user through sudo, so that the checkout

@@ -11,7 +11,8 @@ namespace lumeris {
 // program writes its scheme back when it ends: the program's folder is then `userFolder`,
 // filled on first use (when it holds no "lumeris.txt") with the installed start-up scheme and
 // the examples it links to. A folder that cannot be filled stays as it is; opening its
-// missing "lumeris.txt" then reports "Invalid data file" as for any missing start-up file.
+// missing "lumeris.txt" then reports "Invalid data file" as for any missing start-up file;
+// so does the binary's folder when there is no user folder (`userFolder` empty).
 std::string programFolder(const std::filesystem::path& binaryFolder,
                           const std::filesystem::path& userFolder);
 

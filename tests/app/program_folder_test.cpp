@@ -39,6 +39,10 @@ TEST(ProgramFolder, IsTheUsersFolderFilledOnceFromTheInstalledData) {
     EXPECT_EQ(readFile(user / "lumeris.txt"), "edited");
     EXPECT_FALSE(fs::exists(user / "demo.txt"));
 
+    // Without a user folder (no home) nothing is copied anywhere.
+    EXPECT_EQ(programFolder(dir / "usr/bin", ""), (dir / "usr/bin").string());
+    EXPECT_FALSE(fs::exists(dir / "usr/bin/lumeris.txt"));
+
     // A folder that cannot be made is given back all the same: opening then reports the
     // missing file as usual.
     writeFile(dir / "file", "");
