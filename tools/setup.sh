@@ -13,7 +13,8 @@ need_packages \
   googletest libgtest-dev libgmock-dev libbenchmark-dev \
   clang libclang-rt-14-dev \
   xvfb xauth x11-utils xdotool fonts-liberation poppler-utils locales \
-  dpkg-dev file desktop-file-utils libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
+  dpkg-dev file man-db desktop-file-utils libxml2-utils shared-mime-info xdg-utils \
+  libfile-mimeinfo-perl
 
 # A locale whose decimal separator is a comma, for the number-format tests.
 if ! locale -a 2>/dev/null | grep -qi '^ru_RU.utf8$'; then
