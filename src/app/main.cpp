@@ -1,13 +1,18 @@
 // lumeris: the desktop program.
 #include "app/application.h"
+#include "app/info_options.h"
+#include "app/program_folder.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_seams.h"
 
 #include <QApplication>
 #include <QPrinter>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
+    if (const auto status = lumeris::answerInfoOption(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("lumeris");
 
@@ -19,8 +24,10 @@ int main(int argc, char* argv[]) {
     lumeris::QtClipboard clipboard;
     lumeris::MainServices services{
         dialogs, shell, end, &printer, lumeris::osLogonName, lumeris::localShortDate, &clipboard};
-    const std::string fileName =
-        lumeris::startupFileName(argc, argv, QCoreApplication::applicationDirPath().toStdString());
+    const std::string folder = lumeris::programFolder(
+        QCoreApplication::applicationDirPath().toStdString(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    const std::string fileName = lumeris::startupFileName(argc, argv, folder);
 
     lumeris::Application windows(world, services, fileName);
     dialogs.setParent(&windows.frmMain);

@@ -1,0 +1,88 @@
+#include "cli/help.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string_view>
+
+namespace lumeris::cli {
+
+namespace {
+
+struct CommandHelp {
+    const char* name;
+    const char* synopsis;
+    const char* summary;
+    const char* details;
+};
+
+// One entry per command, in the order of the usage line.
+constexpr CommandHelp Helps[] = {
+    {"convert", "convert IN [-o OUT]", "read a scheme and write it as Save writes it",
+     "Reads IN (\"Lumeris 1.5\" or the older \"Lumeris 1.4\" layout) and writes it in the\n"
+     "current layout, exactly the bytes the program's Save writes.\n"},
+    {"run", "run IN -n N [--teach] [-o OUT] [--dump DUMP]", "N propagation steps",
+     "Runs N steps (with --teach, N teach commands) on the scheme read from IN, as the\n"
+     "window's Step command does, and writes the result. Spreadsheet items read and write\n"
+     "NS.csv in the current folder.\n"
+     "  --dump DUMP  also write every item's and link's state at full precision\n"},
+    {"layout", "layout IN -n N [--width W] [-o OUT] [--dump DUMP]", "N movement steps",
+     "Runs N steps of movement mode on the scheme read from IN, on a canvas W pixels wide\n"
+     "(default 1000), and writes the result.\n"
+     "  --dump DUMP  also write every item's and link's state at full precision\n"},
+    {"lisp", "lisp SRC [-o OUT]", "a scheme from Lisp source",
+     "Imports the Lisp source SRC into an empty scheme, as pasting it does.\n"},
+    {"generate", "generate --rows R --cols C [--dx DX] [--dy DY] [--random --seed S] [-o OUT]",
+     "a layered, fully connected network",
+     "Generates R rows of C items, DX apart in a row and DY between rows (default 64),\n"
+     "every item linked to every item of the row above. Values and coefficients are 1,\n"
+     "or random from seed S with --random.\n"},
+    {"favorites", "favorites DIR [-o OUT]", "a scheme from a folder of bookmarks",
+     "Turns the folder DIR of internet shortcut files into a tree of items carrying their\n"
+     "addresses.\n"},
+};
+
+constexpr const char* Statuses = "Exit status: 0 done, 1 wrong usage, 2 a data error (\"Error in "
+                                 "data, line N\"),\n3 not a scheme file (\"Invalid data file\"), "
+                                 "4 the output could not be written.\n";
+
+bool asked(std::string_view word) {
+    return word == "--help" || word == "-h";
+}
+
+int generalHelp() {
+    std::puts("usage: lumeris-cli COMMAND ARGUMENTS...\n"
+              "Schemes without a window, for batch work. The result goes to OUT with -o, else\n"
+              "to standard output.\n\nCommands:");
+    for (const CommandHelp& help : Helps)
+        std::printf("  %-10s %s\n", help.name, help.summary);
+    std::printf("\nRun 'lumeris-cli COMMAND --help' for a command's arguments.\n%s", Statuses);
+    return 0;
+}
+
+int commandHelp(const CommandHelp& help) {
+    std::printf("usage: lumeris-cli %s\n%s  -o OUT       write the result to OUT, not to standard "
+                "output\n%s",
+                help.synopsis, help.details, Statuses);
+    return 0;
+}
+
+} // namespace
+
+std::optional<int> answerHelp(int argc, const char* const* argv) {
+    if (argc < 2)
+        return std::nullopt;
+    const std::string_view first = argv[1];
+    if (first == "--version") {
+        std::puts("lumeris-cli " LUMERIS_VERSION);
+        return 0;
+    }
+    if (asked(first))
+        return generalHelp();
+    const auto help = std::find_if(std::begin(Helps), std::end(Helps),
+                                   [&](const CommandHelp& h) { return first == h.name; });
+    if (help != std::end(Helps) && std::any_of(argv + 2, argv + argc, asked))
+        return commandHelp(*help);
+    return std::nullopt;
+}
+
+} // namespace lumeris::cli
