@@ -124,8 +124,8 @@ TEST_F(ClipboardCommands, CopyWritesTheGroupOrTheHoveredItemAloneAndNothingWitho
 }
 
 TEST_F(ClipboardCommands, CutRemovesAGroupButOnlyCopiesAHoveredItem) {
-    CPoint* a = scheme.createItem("a", 0, 0);
-    CPoint* b = scheme.createItem("b", 0, 0);
+    CPoint* a = scheme.createItem("a", 0, 40);
+    CPoint* b = scheme.createItem("b", 30, 70);
     CPoint* c = scheme.createItem("c", 0, 0);
     b->Mark = 2;
     hover(c);
@@ -138,24 +138,15 @@ TEST_F(ClipboardCommands, CutRemovesAGroupButOnlyCopiesAHoveredItem) {
     EXPECT_EQ(names(), Strings{"c"});
     EXPECT_TRUE(scheme.Hovered.item == c);
 
-    // What was cut pastes back under the pointer as the new group.
+    // What was cut pastes back as the new group, its first item (at x 0) under the pointer
+    // and the other at the same distance.
     c->Mark = 2;
     world.input.LastMouseX = 5;
     ASSERT_TRUE(aPasteExecute(editor, *text));
     EXPECT_EQ(names(), (Strings{"c", "a", "b"}));
     EXPECT_EQ(at(items()[1]), std::pair(1005, 2000));
+    EXPECT_EQ(at(items()[2]), std::pair(1035, 2030));
     EXPECT_EQ(std::pair(c->Mark, items()[1]->Mark), std::pair(0, 2));
-}
-
-TEST_F(ClipboardCommands, AFragmentWhoseFirstItemStandsAtXZeroKeepsItsShape) {
-    CPoint* a = scheme.createItem("a", 0, 40);
-    CPoint* b = scheme.createItem("b", 30, 70);
-    choose({a, b});
-    const auto text = aCopyExecute(editor);
-    ASSERT_TRUE(text);
-    ASSERT_TRUE(aPasteExecute(editor, *text));
-    EXPECT_EQ(at(items()[2]), std::pair(1000, 2000));
-    EXPECT_EQ(at(items()[3]), std::pair(1030, 2030));
 }
 
 // The program goes on after a fragment that stops with a data error, with the scheme, the
