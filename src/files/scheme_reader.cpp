@@ -127,8 +127,10 @@ class SchemeReader {
     }
 
     // The first pasted item lands under the pointer; the others keep their distances to it.
+    // The anchor is the first item's position even when that lies at x 0.
     void placePasted(CPoint& item, std::int32_t oldId) {
-        if (anchorX_ == 0) {
+        if (!anchored_) {
+            anchored_ = true;
             anchorX_ = item.X;
             anchorY_ = item.Y;
         }
@@ -213,6 +215,7 @@ class SchemeReader {
     std::int32_t highestId_ = 0;
     std::unordered_map<std::int32_t, CPoint*> pastedById_;
     std::vector<CPoint*> loadedById_;
+    bool anchored_ = false;
     std::int32_t anchorX_ = 0;
     std::int32_t anchorY_ = 0;
 };

@@ -132,14 +132,19 @@ std::vector<std::string> writeScheme(const Scheme& scheme, const ViewState& view
     return lines;
 }
 
-std::string saveBytes(Scheme& scheme, const ViewState& view, const Document& doc) {
-    for (CPoint* p = scheme.ItemList; p; p = p->Next)
-        p->Mark = 2;
+std::string chosenBytes(const Scheme& scheme, const ViewState& view, const Document& doc) {
     std::string bytes;
     writeLines(scheme, view, doc, [&](const std::string& line) {
         bytes += line;
         bytes += "\r\n";
     });
+    return bytes;
+}
+
+std::string saveBytes(Scheme& scheme, const ViewState& view, const Document& doc) {
+    for (CPoint* p = scheme.ItemList; p; p = p->Next)
+        p->Mark = 2;
+    std::string bytes = chosenBytes(scheme, view, doc);
     bytes += "\r\n";
     for (CPoint* p = scheme.ItemList; p; p = p->Next)
         p->Mark = 0;

@@ -27,6 +27,9 @@ inline constexpr const char* ViewsCaption = "Views";
 std::vector<std::string> writeScheme(const Scheme& scheme, const ViewState& view,
                                      const Document& doc);
 
+// The chosen part as text: each line of writeScheme followed by CR LF (the clipboard's copy).
+std::string chosenBytes(const Scheme& scheme, const ViewState& view, const Document& doc);
+
 // Exactly the bytes Save puts into a file: every item is marked 2 and written, the marks go
 // back to 0, each line is followed by CR LF and one more CR LF ends the file. The caller puts
 // the items at their base positions first (no view active).

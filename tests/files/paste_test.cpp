@@ -84,8 +84,8 @@ TEST(Paste, UnknownOldIdsAttachToTheSchemesItemsAndPastedIdsComeFirst) {
     EXPECT_EQ(s.scheme.LinkList->Next->To, x);
 }
 
-// The anchor is taken again while its x is 0, so an item read at x 0 does not hold it.
-TEST(Paste, AnchorIsTakenAgainWhileItsXIsZero) {
+// The first item is the anchor even at x 0: the others keep their distances to it.
+TEST(Paste, TheFirstItemIsTheAnchorEvenAtXZero) {
     Existing s;
     ASSERT_TRUE(s.paste(
         schemeText({itemRow(1, 0, 5, "x"), itemRow(2, 30, 40, "y"), itemRow(3, 40, 60, "z")}), 100,
@@ -93,8 +93,8 @@ TEST(Paste, AnchorIsTakenAgainWhileItsXIsZero) {
     CPoint* z = s.scheme.ItemList;
     CPoint* y = z->Next;
     EXPECT_EQ(std::pair(y->Next->X, y->Next->Y), std::pair(100, 100));
-    EXPECT_EQ(std::pair(y->X, y->Y), std::pair(100, 100));
-    EXPECT_EQ(std::pair(z->X, z->Y), std::pair(110, 120));
+    EXPECT_EQ(std::pair(y->X, y->Y), std::pair(130, 135));
+    EXPECT_EQ(std::pair(z->X, z->Y), std::pair(140, 155));
 }
 
 TEST(Paste, PastedViewsGoToThePastedProjection) {

@@ -1,0 +1,21 @@
+#include "edit/web_address.h"
+
+#include "text/cp1251_case.h"
+
+#include <array>
+
+namespace lumeris {
+
+bool isWebAddress(std::string_view text) {
+    static constexpr std::array<std::string_view, 6> Prefixes = {"WWW.",   "HTTP://", "HTTPS://",
+                                                                 "FTP://", "FILE://", "MAILTO:"};
+    // The longest prefix is eight characters.
+    const std::string upper = upperPrefixCp1251(text, 8);
+    const std::string_view start = upper;
+    for (std::string_view prefix : Prefixes)
+        if (start.starts_with(prefix))
+            return true;
+    return false;
+}
+
+} // namespace lumeris
