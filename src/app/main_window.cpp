@@ -1,7 +1,9 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "edit/edit_commands.h"
 #include "edit/navigation.h"
+#include "text/qt/cp1251.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -166,17 +168,24 @@ void TfrmMain::FormMouseWheel(int delta, bool ctrl) {
     RefreshPropertiesPanel();
 }
 
-// The keys of the main window that belong to this window: Esc and the zoom keys.
-void TfrmMain::FormKeyDown(int key) {
+// Esc asks whether to save and ends; a typed character goes to the canvas ("+" and "-" zoom,
+// anything else starts a new item). Keys that type nothing, and control characters but
+// Enter, are not the canvas's.
+void TfrmMain::FormKeyDown(int key, const QString& text) {
     if (key == Qt::Key_Escape) {
         if (services_.dialogs.askYesNo("Сохранить?", "Lumeris exit"))
             workflow_.Save();
         services_.end.end(0);
-    } else if (key == Qt::Key_Plus) {
-        zoomKey(world_.view, world_.input, '+');
-    } else if (key == Qt::Key_Minus) {
-        zoomKey(world_.view, world_.input, '-');
+        return;
     }
+    std::string typed = toCp1251(text);
+    if (typed.empty() && (key == Qt::Key_Plus || key == Qt::Key_Minus))
+        typed = key == Qt::Key_Plus ? "+" : "-";
+    if (typed.size() != 1)
+        return;
+    const unsigned char c = typed[0];
+    if (c >= 32 || c == '\r' || c == '\n')
+        typeOnCanvas(editor_, typed[0]);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -190,7 +199,8 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmMain::keyPressEvent(QKeyEvent* event) {
-    FormKeyDown(event->key());
+    const bool chord = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    FormKeyDown(event->key(), chord ? QString() : event->text());
 }
 
 void TfrmMain::wheelEvent(QWheelEvent* event) {

@@ -96,6 +96,14 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void aShowVolumesExecute();
     void aMatrixExecute();
     void aAddFavoritesExecute();
+    void aNewItemExecute();
+    void aDeleteExecute();
+    void aCloneExecute();
+    void aSplitExecute();
+    void aUniteExecute();
+    void aCopyExecute();
+    void aCutExecute();
+    void aPasteExecute();
     void PasteLisp1Click();
     void AboutClick();
     void N1Click();
@@ -110,7 +118,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
 
     // Events of the main window, callable as the toolkit would call them.
     void FormMouseWheel(int delta, bool ctrl);
-    void FormKeyDown(int key);
+    // A key on the main window: Esc asks and ends; any character goes to the canvas.
+    void FormKeyDown(int key, const QString& text = {});
     void FormResize();
 
     // WindowPort.

@@ -39,6 +39,11 @@ constexpr CommandHelp Helps[] = {
     {"favorites", "favorites DIR [-o OUT]", "a scheme from a folder of bookmarks",
      "Turns the folder DIR of internet shortcut files into a tree of items carrying their\n"
      "addresses.\n"},
+    {"paste", "paste SRC [--into IN] [-o OUT]", "a paste of text into a scheme",
+     "Pastes the UTF-8 text SRC as the window pastes the clipboard's text: a scheme fragment\n"
+     "(first line \"Lumeris 1.5\") lands around world point (0, 0); other text becomes one item\n"
+     "per line, more than three lines around a \"*\" hub. The scheme is IN, read as by convert,\n"
+     "or an empty one.\n"},
 };
 
 constexpr const char* Statuses = "Exit status: 0 done, 1 wrong usage, 2 a data error (\"Error in "
