@@ -13,12 +13,20 @@
 
 namespace lumeris::test {
 
+// The clipboard as a string the test reads and writes.
+struct TextClipboard : Clipboard {
+    std::optional<std::string> held;
+    std::optional<std::string> text() override { return held; }
+    void setText(const std::string& text) override { held = text; }
+};
+
 struct AppTest : ::testing::Test {
     ScratchDir dir;
     World world;
     ScriptedDialogs dialogs;
     RecordingShell shell;
     RecordingEnd end;
+    TextClipboard clipboard;
     std::unique_ptr<Application> app;
     // Saving moves the process's current folder; the scratch folder goes away after the test.
     const std::filesystem::path startFolder = std::filesystem::current_path();
@@ -30,7 +38,8 @@ struct AppTest : ::testing::Test {
                               end,
                               nullptr,
                               [] { return std::string("anna"); },
-                              [] { return std::string("08.12.2026"); }};
+                              [] { return std::string("08.12.2026"); },
+                              &clipboard};
         app = std::make_unique<Application>(world, services, fileName);
     }
     std::string path(const std::string& name) const { return (dir / name).string(); }
