@@ -88,9 +88,13 @@ HoverHits hoverHitTest(const Scheme& scheme, const ViewState& view, int x, int y
         if (!hits.label && !item->Name.empty() &&
             insideLabel(item, sx, sy, rise, view.NameSampleWidth, x, y))
             hits.label = item;
+        if (item->Next && item->Next->OutLinks) // the targets are scattered: fetch ahead
+            __builtin_prefetch(item->Next->OutLinks->To);
         if (!item->Vis)
             continue;
         for (CLink* link = item->OutLinks; link; link = link->NextOut) {
+            if (link->NextOut)
+                __builtin_prefetch(link->NextOut->To);
             if (!link->To->Vis)
                 continue;
             const std::int32_t hx = linkHandleX(link), hy = linkHandleY(link);

@@ -37,6 +37,20 @@ float halved(float velocity) {
     return (0.0f + velocity) / 2;
 }
 
+// `times` halvings. Infinities and NaN stay what one halving makes them; any finite float is
+// +0 after at most 280 halvings (2^128 down past 2^-149) and stays +0.
+float halved(float velocity, std::int64_t times) {
+    if (times <= 0)
+        return velocity;
+    if (!std::isfinite(velocity))
+        return halved(velocity);
+    if (times >= 300)
+        return 0.0f;
+    for (std::int64_t i = 0; i < times; ++i)
+        velocity = halved(velocity);
+    return velocity;
+}
+
 } // namespace
 
 std::int64_t MoveItems(Scheme& scheme, CPoint* item, std::int64_t dx, std::int64_t dy,
@@ -67,11 +81,8 @@ void halveGroupVelocities(Scheme& scheme, std::int64_t calls) {
     for (CPoint* p = scheme.ItemList; p; p = p->Next) {
         if (p->Mark != 2)
             continue;
-        // A float reaches +0 after a few hundred halvings and then stays there.
-        for (std::int64_t i = 0; i < calls && (p->VelX != 0 || std::signbit(p->VelX)); ++i)
-            p->VelX = halved(p->VelX);
-        for (std::int64_t i = 0; i < calls && (p->VelY != 0 || std::signbit(p->VelY)); ++i)
-            p->VelY = halved(p->VelY);
+        p->VelX = halved(p->VelX, calls);
+        p->VelY = halved(p->VelY, calls);
     }
 }
 

@@ -329,11 +329,14 @@ TEST_F(GestureTest, TheGroupDragLeavesWhatOneMoveItemsPerMemberLeavesBitForBit) 
     for (Scheme* s : {&plain, &fast}) {
         random.seed(7);
         s->EditState = EditGroupChosen;
-        for (int i = 0; i < 300; ++i) {
+        // Over 300 members, so that velocities halve down to +0; some are not finite.
+        for (int i = 0; i < 1200; ++i) {
             CPoint* p = s->createItem("", int(random() % 1000), int(random() % 1000));
             p->Mark = random() % 3 == 0 ? 2 : 0;
             p->VelX = std::ldexp(float(int(random() % 200) - 100), -int(random() % 140));
             p->VelY = i % 7 == 0 ? -0.0f : float(int(random() % 50)) / 3;
+            if (i % 101 == 0)
+                p->VelX = i % 2 ? INFINITY : NAN;
         }
     }
     CPoint* anchorPlain = plain.ItemTail;
