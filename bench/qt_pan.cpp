@@ -2,6 +2,7 @@
 // shifted on the surface. It copies pixels, so it should cost the same for 10 items as for
 // 100,000; the floor is one plain copy of the front image onto the back buffer.
 #include "edit/canvas_gestures.h"
+#include "platform/no_window.h"
 #include "view/qt/surface.h"
 
 #include <QGuiApplication>
@@ -18,21 +19,11 @@ namespace {
 
 constexpr int Steps = 200;
 
-struct SurfaceWindow : WindowPort {
+struct SurfaceWindow : NoWindow {
     Surface& surface;
     explicit SurfaceWindow(Surface& s) : surface(s) {}
-    void repaintNow() override {}
-    void refreshPropertiesPanel() override {}
-    void hidePropertiesPanel() override {}
-    void openNameEditor(int) override {}
-    void typeIntoNameEditor(char) override {}
-    void hideNameEditor() override {}
-    void popupMenu(int, int) override {}
-    void processMessages() override {}
-    void focusFollowsPointer() override {}
     bool surfaceCanDraw() override { return true; }
     void scrollPicture(int dx, int dy) override { surface.scrollFront(dx, dy); }
-    void openAddress(CPoint*) override {}
 };
 
 double millis(Clock::duration d) {

@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/io.h"
 #include "edit/edit_commands.h"
+#include "platform/no_window.h"
 #include "text/utf8_cp1251.h"
 
 #include <cstdio>
@@ -13,22 +14,6 @@
 namespace lumeris::cli {
 
 namespace {
-
-// There is no window: nothing to repaint, no panel and no name editor.
-struct NoWindow : WindowPort {
-    void repaintNow() override {}
-    void refreshPropertiesPanel() override {}
-    void hidePropertiesPanel() override {}
-    void openNameEditor(int) override {}
-    void typeIntoNameEditor(char) override {}
-    void hideNameEditor() override {}
-    void popupMenu(int, int) override {}
-    void processMessages() override {}
-    void focusFollowsPointer() override {}
-    bool surfaceCanDraw() override { return false; }
-    void scrollPicture(int, int) override {}
-    void openAddress(CPoint*) override {}
-};
 
 // The file's UTF-8 as the clipboard's text in Windows-1251, a leading byte-order mark dropped.
 std::string clipboardText(std::string_view utf8) {
