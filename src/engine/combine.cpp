@@ -94,13 +94,14 @@ float resultOf(const CPoint* item, const Combination& c) {
 
 // Moves each incoming coefficient toward the one that would have produced r from its
 // source, and the source's value toward r. In place: items combined later see the change.
-void teach(CPoint* item, float r, int traceCount) {
+void teach(Scheme& scheme, CPoint* item, float r, int traceCount) {
     const float k = static_cast<float>(traceCount - 1);
     for (CLink* link = item->InLinks; link; link = link->NextIn) {
         CPoint* const from = link->From;
+        float c = link->Value;
         if (std::fabs(from->Value) > 0.0001f)
-            link->Value = ((k - 1.0f) * link->Value + (r / k) / from->Value) / k;
-        link->Value = clampUnit(link->Value);
+            c = ((k - 1.0f) * c + (r / k) / from->Value) / k;
+        scheme.setCoefficient(link, clampUnit(c));
         from->Value = (k * from->Value + r / k) / (k + 1.0f);
     }
 }
@@ -112,9 +113,8 @@ void combine(Scheme& scheme, StepCache& cache, std::uint32_t place, bool teachin
     const ItemSteps& index = refreshIndex(cache, place);
     const Combination c = combineTraces(scheme, item, index);
     const float r = resultOf(item, c);
-    // Teaching writes coefficients in place; the step knows, and keeps no plan built on them.
     if (teaching && c.count >= 2)
-        teach(item, r, c.count);
+        teach(scheme, item, r, c.count);
     if (item->Value != r)
         scheme.SchemeChanged = true;
     item->Value = r;

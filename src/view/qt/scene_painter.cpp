@@ -5,6 +5,7 @@
 #include "view/qt/layers.h"
 
 #include <QFont>
+#include <QLocale>
 #include <algorithm>
 
 namespace lumeris {
@@ -50,17 +51,22 @@ void ScenePainter::paintLayers(bool ItemsOnly) {
     PaintFrame frame(world_, surface_.Back, ItemsOnly);
     const ViewState& view = world_.view;
     if (!ItemsOnly) {
-        frame.raster.fillRect(0, 0, frame.raster.width(), frame.raster.height(), 0xFFFFFFFF);
-        if (!PrintRequested)
-            paintGrid(frame);
         if (Background.cacheKey() != backgroundKey_) {
             transparentBackground_ = withTransparency(Background);
             backgroundKey_ = Background.cacheKey();
         }
-        paintBackground(frame, transparentBackground_);
-        paintPhotos(frame);
-        if (view.ShowLinks)
-            paintLinks(frame);
+        const char decimalPoint = char(QLocale().decimalPoint().front().unicode());
+        const std::uint64_t key =
+            underLayerKey(world_, {backgroundKey_, PrintRequested, decimalPoint});
+        under_.paint(surface_.Back, key, [&] {
+            frame.raster.fillRect(0, 0, frame.raster.width(), frame.raster.height(), 0xFFFFFFFF);
+            if (!PrintRequested)
+                paintGrid(frame);
+            paintBackground(frame, transparentBackground_);
+            paintPhotos(frame);
+            if (view.ShowLinks)
+                paintLinks(frame);
+        });
         frame.setFontSize(nameFontSize(view.Scale));
         NameSampleWidth = frame.textWidth("IWIWAiwiwa");
         updateNameColours(world_.scheme);
