@@ -55,6 +55,16 @@ void ScenePainter::paintLayers(bool ItemsOnly) {
             transparentBackground_ = withTransparency(Background);
             backgroundKey_ = Background.cacheKey();
         }
+        updateNameColours(world_.scheme);
+        // Names change with the view, the focus and the items, which the key holds; value
+        // labels change with every step, so while they show the names are drawn every frame.
+        const bool valuesShown = world_.eval.ShowValues;
+        auto paintNames = [&] {
+            frame.setFontSize(nameFontSize(view.Scale));
+            paintHiddenNames(frame);
+            if (view.ZoomLevel > 3)
+                paintLabels(frame);
+        };
         const char decimalPoint = char(QLocale().decimalPoint().front().unicode());
         const std::uint64_t key =
             underLayerKey(world_, {backgroundKey_, PrintRequested, decimalPoint});
@@ -66,13 +76,13 @@ void ScenePainter::paintLayers(bool ItemsOnly) {
             paintPhotos(frame);
             if (view.ShowLinks)
                 paintLinks(frame);
+            if (!valuesShown)
+                paintNames();
         });
+        if (valuesShown)
+            paintNames();
         frame.setFontSize(nameFontSize(view.Scale));
         NameSampleWidth = frame.textWidth("IWIWAiwiwa");
-        updateNameColours(world_.scheme);
-        paintHiddenNames(frame);
-        if (view.ZoomLevel > 3)
-            paintLabels(frame);
     }
     paintItems(frame, sprites);
     paintTraces(frame, sprites);

@@ -45,12 +45,14 @@ std::uint64_t underLayerKey(const World& world, const UnderLayerInputs& inputs) 
                           static_cast<const void*>(scheme.Hovered.item),
                           static_cast<const void*>(scheme.Hovered.link)})
         f.add(p);
-    // Items: where they are, whether they show, their names (labels, bold, the view's plate)
-    // and what decides their link's look and their photo.
+    // Items: where they are, whether they show, their names (labels, bold, the view's plate),
+    // whether a name is underlined and what decides their links' look and their photo. The
+    // name colours follow from the focus and the links.
     for (const CPoint* item = scheme.ItemList; item; item = item->Next) {
         f.add(item);
         f.add((std::uint64_t(std::uint32_t(item->X)) << 32) | std::uint32_t(item->Y));
-        f.add(std::uint64_t(item->Vis) | std::uint64_t(item->Type) << 8);
+        f.add(std::uint64_t(item->Vis) | std::uint64_t(item->Type) << 8 |
+              std::uint64_t(item->url.empty()) << 16);
         f.add(item->Name);
         f.add(item->PhotoImage.get());
     }

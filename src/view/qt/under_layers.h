@@ -1,8 +1,8 @@
-// The layers under the items (white, grid, background picture, photos, links), kept as the
-// last full frame drew them. A running scheme changes values, which these layers do not show,
-// so its frames copy them back instead of drawing every link again; any change of what they
-// do show (the view, the toggles, the items' places, names and looks, the links, the focus)
-// gives another key and draws them afresh.
+// The layers under the items (white, grid, background picture, photos, links, and the names
+// while no value labels show), kept as the last full frame drew them. A running scheme changes
+// values, which these layers do not show, so its frames copy them back instead of drawing every
+// link again; any change of what they do show (the view, the toggles, the items' places, names and
+// looks, the links, the focus) gives another key and draws them afresh.
 #pragma once
 
 #include "program/world.h"
