@@ -32,7 +32,7 @@ void changeHovered(Scheme& scheme, int delta) {
     const long double step = delta / 600.0L;
     if (scheme.HoverKind == HoverItem && scheme.Hovered.item) {
         CPoint* item = scheme.Hovered.item;
-        item->IsCust = 1;
+        scheme.setIsCust(item, 1);
         item->Custom = clampUnit(item->Custom + step);
         assign(scheme, item, item, item->Custom);
     } else if (scheme.HoverKind == HoverLink && scheme.Hovered.link) {

@@ -20,12 +20,10 @@ struct Combination {
 // The own trace and the traces of flags (the PassOn positions) are carried but never count
 // as inputs.
 template <Accumulation Kind>
-Combination combineTraces(Scheme& scheme, CPoint* item, const ItemStepIndex& index) {
+Combination combineTraces(Scheme& scheme, CPoint* item, const ItemSteps& index) {
     const float andOr = item->AndOr;
     const float keep = 1.0f - andOr;
-    const float identity = identityOf(Kind);
-    const std::uint32_t stamp = scheme.StepCount;
-    Combination c{.sum = identity};
+    Combination c{.sum = identityOf(Kind)};
     // Usually the own trace is the only one passed on; its place is known without the list.
     const std::uint32_t own[1] = {index.OwnSlot};
     const bool ownOnly = index.PassOn.size() == (index.OwnSlot != NoSlot ? 1u : 0u);
@@ -35,7 +33,6 @@ Combination combineTraces(Scheme& scheme, CPoint* item, const ItemStepIndex& ind
     const std::uint32_t count = static_cast<std::uint32_t>(item->Traces.size());
     for (std::uint32_t i = 0; i < count; ++i) {
         CVolume& v = item->Traces[i];
-        touch(v, stamp, identity);
         const bool input = passOn == passOnEnd || *passOn != i;
         passOn += !input;
         if (input) {
@@ -65,8 +62,7 @@ Combination combineTraces(Scheme& scheme, CPoint* item, const ItemStepIndex& ind
     return c;
 }
 
-Combination combineTraces(Scheme& scheme, CPoint* item) {
-    const ItemStepIndex& index = refreshIndex(item);
+Combination combineTraces(Scheme& scheme, CPoint* item, const ItemSteps& index) {
     switch (accumulationOf(item)) {
     case Accumulation::Largest:
         return combineTraces<Accumulation::Largest>(scheme, item, index);
@@ -102,26 +98,27 @@ void teach(Scheme& scheme, CPoint* item, float r, int traceCount) {
     const float k = static_cast<float>(traceCount - 1);
     for (CLink* link = item->InLinks; link; link = link->NextIn) {
         CPoint* const from = link->From;
+        float c = link->Value;
         if (std::fabs(from->Value) > 0.0001f)
-            link->Value = ((k - 1.0f) * link->Value + (r / k) / from->Value) / k;
-        link->Value = clampUnit(link->Value);
+            c = ((k - 1.0f) * c + (r / k) / from->Value) / k;
+        scheme.setCoefficient(link, clampUnit(c));
         from->Value = (k * from->Value + r / k) / (k + 1.0f);
     }
-    if (item->InLinks)
-        ++scheme.CoefficientVersion;
 }
 
 } // namespace
 
-void combine(Scheme& scheme, CPoint* item, bool teaching) {
-    const Combination c = combineTraces(scheme, item);
+void combine(Scheme& scheme, StepCache& cache, std::uint32_t place, bool teaching) {
+    CPoint* const item = cache.Items[place];
+    const ItemSteps& index = refreshIndex(cache, place);
+    const Combination c = combineTraces(scheme, item, index);
     const float r = resultOf(item, c);
     if (teaching && c.count >= 2)
         teach(scheme, item, r, c.count);
     if (item->Value != r)
         scheme.SchemeChanged = true;
     item->Value = r;
-    assign(scheme, item, item, r);
+    assignOwn(scheme, index, item, r);
 }
 
 } // namespace lumeris::step

@@ -35,7 +35,7 @@ void zeroHovered(Scheme& scheme) {
     if (onItem && scheme.Hovered.item) {
         CPoint* item = scheme.Hovered.item;
         item->Custom = 0;
-        item->IsCust = 0;
+        scheme.setIsCust(item, 0);
         item->Value = 0;
     } else if (scheme.HoverKind == HoverLink && scheme.Hovered.link) {
         scheme.setCoefficient(scheme.Hovered.link, 0);

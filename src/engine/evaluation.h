@@ -2,6 +2,8 @@
 // SchemeChanged, BusyDepth and RedrawRequests live on the Scheme, which every part changes.
 #pragma once
 
+#include "engine/step_cache.h"
+
 namespace lumeris {
 
 struct Evaluation {
@@ -16,6 +18,8 @@ struct Evaluation {
     bool MovementOn = false;
     bool ShowValues = false;  // mShowValues
     bool ShowVolumes = false; // mShowVolumes
+
+    StepCache Cache; // the step's record of the scheme's shape; only the step reads it
 };
 
 } // namespace lumeris

@@ -12,11 +12,12 @@ namespace {
 // target's list, making the trace when it has none.
 class TargetSlots {
   public:
-    TargetSlots(Scheme& scheme, CLink* link)
-        : scheme_(scheme), cache_(link->StepIndex), target_(link->To) {}
+    TargetSlots(Scheme& scheme, StepCache& cache, std::size_t place)
+        : scheme_(scheme), cache_(cache), link_(cache.LinkIndex[place]),
+          target_(cache.Links[place]->To) {}
 
     std::uint32_t at(std::size_t position, CPoint* source) {
-        std::uint32_t& slot = rememberedSlot(cache_, position);
+        std::uint32_t& slot = rememberedSlot(cache_, link_, position);
         slot = recheckSlot(target_, slot, source);
         if (slot == NoSlot)
             slot = search(source);
@@ -35,41 +36,41 @@ class TargetSlots {
     }
 
     Scheme& scheme_;
-    LinkStepIndex& cache_;
+    StepCache& cache_;
+    LinkSteps& link_;
     CPoint* const target_;
     std::uint32_t previous_ = NoSlot;
 };
 
-void spreadLink(Scheme& scheme, CLink* link) {
+void spreadLink(Scheme& scheme, StepCache& cache, std::size_t place) {
+    const CLink* const link = cache.Links[place];
     CPoint* const from = link->From;
     CPoint* const to = link->To;
     const float c = link->Value;
     const Accumulation accumulation = accumulationOf(to);
     const bool skipZero = to->AndOr > 0.5f;
-    const std::uint32_t stamp = scheme.StepCount;
-    const float identity = identityOf(accumulation);
-    TargetSlots targets(scheme, link);
-    forEachPassed(from, to, [&](std::uint32_t position, std::uint32_t slot, Rule rule) {
+    TargetSlots targets(scheme, cache, place);
+    const ItemSteps& index = refreshIndex(cache, cache.LinkIndex[place].FromPlace);
+    forEachPassed(index, from, to, [&](std::uint32_t position, std::uint32_t slot, Rule rule) {
         const CVolume& passed = from->Traces[slot];
         const float x = contribution(rule, passed.Value, c);
         if (skipsZero(rule, x, skipZero))
             return;
-        // Making the target's trace moves the target's list: x is taken first.
-        CVolume& trace = to->Traces[targets.at(position, passed.Source)];
-        touch(trace, stamp, identity);
-        accumulate(trace, accumulation, x);
+        // Making the target's trace moves the target's list: x is taken first. A trace made
+        // here starts from MinInput 1 and Accum 0, not from the reset of the prepare phase.
+        accumulate(to->Traces[targets.at(position, passed.Source)], accumulation, x);
     });
 }
 
 } // namespace
 
-void spread(Scheme& scheme) {
-    const std::vector<CLink*>& links = scheme.StepLists.Links;
+void spread(Scheme& scheme, StepCache& cache) {
+    const std::vector<CLink*>& links = cache.Links;
     constexpr std::size_t ahead = 8; // links lie scattered in memory: fetch them ahead of use
     for (std::size_t i = 0; i < links.size(); ++i) {
         if (i + ahead < links.size())
             __builtin_prefetch(links[i + ahead]);
-        spreadLink(scheme, links[i]);
+        spreadLink(scheme, cache, i);
     }
 }
 

@@ -17,11 +17,13 @@ using Contribution = PlannedContribution;
 
 // The position in the To item's list of the trace the link's contribution at `position`
 // reaches, checked against the link's cache; NoSlot when the To item holds none.
-std::uint32_t plannedSlot(CLink* link, std::size_t position, const CPoint* source) {
-    std::uint32_t& slot = rememberedSlot(link->StepIndex, position);
-    slot = recheckSlot(link->To, slot, source);
+std::uint32_t plannedSlot(StepCache& cache, std::size_t place, std::size_t position,
+                          const CPoint* source) {
+    const CPoint* to = cache.Links[place]->To;
+    std::uint32_t& slot = rememberedSlot(cache, cache.LinkIndex[place], position);
+    slot = recheckSlot(to, slot, source);
     if (slot == NoSlot)
-        slot = findSlot(link->To, source);
+        slot = findSlot(to, source);
     return slot;
 }
 
@@ -29,8 +31,8 @@ std::uint32_t plannedSlot(CLink* link, std::size_t position, const CPoint* sourc
 // in the plan, so that building it again after an edit reuses the memory.
 class PlanBuilder {
   public:
-    explicit PlanBuilder(Scheme& scheme)
-        : plan_(scheme.StepPlan), items_(scheme.StepLists.Items), links_(scheme.StepLists.Links) {}
+    explicit PlanBuilder(StepCache& cache)
+        : cache_(cache), plan_(cache.Plan), items_(cache.Items), links_(cache.Links) {}
 
     void build() {
         placeGroups();
@@ -38,8 +40,8 @@ class PlanBuilder {
         plan_.Passed.clear();
         plan_.Passed.push_back({nullptr, PassedTrace::Coefficient});
         plan_.Unmade.clear();
-        for (CLink* link : links_)
-            add(link);
+        for (std::size_t place = 0; place < links_.size(); ++place)
+            add(place);
         plan_.Values.resize(plan_.Passed.size());
     }
 
@@ -48,10 +50,11 @@ class PlanBuilder {
     void placeGroups() {
         std::vector<std::uint32_t>& start = plan_.GroupStart;
         start.assign(items_.size() + 1, 0);
-        for (CLink* link : links_) {
-            std::uint32_t& count = start[link->To->StepIndex.ListPosition + 1];
-            forEachPassed(link->From, link->To,
-                          [&](std::uint32_t, std::uint32_t, Rule) { ++count; });
+        for (std::size_t place = 0; place < links_.size(); ++place) {
+            const LinkSteps& link = cache_.LinkIndex[place];
+            std::uint32_t& count = start[link.ToPlace + 1];
+            forEachPassed(refreshIndex(cache_, link.FromPlace), links_[place]->From,
+                          links_[place]->To, [&](std::uint32_t, std::uint32_t, Rule) { ++count; });
         }
         for (std::size_t i = 1; i < start.size(); ++i)
             start[i] += start[i - 1];
@@ -60,28 +63,33 @@ class PlanBuilder {
     }
 
     // Appends the link's contributions to its target's group: link order within each group.
-    void add(CLink* link) {
+    void add(std::size_t linkPlace) {
+        const CLink* const link = links_[linkPlace];
+        const LinkSteps& places = cache_.LinkIndex[linkPlace];
         CPoint* const from = link->From;
         CPoint* const to = link->To;
-        const std::uint32_t place = to->StepIndex.ListPosition;
-        forEachPassed(from, to, [&](std::uint32_t position, std::uint32_t slot, Rule rule) {
-            const CVolume& passed = from->Traces[slot];
-            const std::uint32_t target = plannedSlot(link, position, passed.Source);
-            const std::uint32_t at = plan_.Cursor[place]++;
-            plan_.Contributions[at] = {target == NoSlot ? nullptr : &to->Traces[target],
-                                       sourceEntry(from, passed, rule), link->Value};
-            if (target == NoSlot)
-                plan_.Unmade.emplace_back(at, place);
-        });
+        const std::uint32_t place = places.ToPlace;
+        forEachPassed(refreshIndex(cache_, places.FromPlace), from, to,
+                      [&](std::uint32_t position, std::uint32_t slot, Rule rule) {
+                          const CVolume& passed = from->Traces[slot];
+                          const std::uint32_t target =
+                              plannedSlot(cache_, linkPlace, position, passed.Source);
+                          const std::uint32_t at = plan_.Cursor[place]++;
+                          plan_.Contributions[at] = {
+                              target == NoSlot ? nullptr : &to->Traces[target],
+                              sourceEntry(places.FromPlace, passed, rule), link->Value};
+                          if (target == NoSlot)
+                              plan_.Unmade.emplace_back(at, place);
+                      });
     }
 
-    std::uint32_t sourceEntry(const CPoint* from, const CVolume& passed, Rule rule) {
+    std::uint32_t sourceEntry(std::uint32_t fromPlace, const CVolume& passed, Rule rule) {
         switch (rule) {
         case Rule::Bare:
             return 0;
         case Rule::Own: {
             // Every link from an item passes the same own value: one entry serves them all.
-            std::uint32_t& entry = plan_.OwnEntry[from->StepIndex.ListPosition];
+            std::uint32_t& entry = plan_.OwnEntry[fromPlace];
             if (entry == NoSlot)
                 entry = append(passed, PassedTrace::Signed);
             return entry | Contribution::OwnRule;
@@ -98,15 +106,11 @@ class PlanBuilder {
         return static_cast<std::uint32_t>(plan_.Passed.size() - 1);
     }
 
+    StepCache& cache_;
     SpreadPlan& plan_;
     const std::vector<CPoint*>& items_;
     const std::vector<CLink*>& links_;
 };
-
-void buildPlan(Scheme& scheme, const SpreadPlan::Key& key) {
-    PlanBuilder(scheme).build();
-    scheme.StepPlan.BuiltFor = key;
-}
 
 // The values passed on in this step, as the spread phase would read them.
 void takeValues(SpreadPlan& plan) {
@@ -140,8 +144,7 @@ bool makesNoTrace(const SpreadPlan& plan, const std::vector<CPoint*>& items) {
 }
 
 template <Accumulation Kind>
-void spreadInto(const SpreadPlan& plan, std::size_t place, bool skipZero, std::uint32_t stamp) {
-    const float identity = identityOf(Kind);
+void spreadInto(const SpreadPlan& plan, std::size_t place, bool skipZero) {
     const Contribution* p = plan.Contributions.data() + plan.GroupStart[place];
     const Contribution* const end = plan.Contributions.data() + plan.GroupStart[place + 1];
     // The targets of small items lie in many small lists: fetch them ahead of use.
@@ -154,51 +157,47 @@ void spreadInto(const SpreadPlan& plan, std::size_t place, bool skipZero, std::u
         const float x = valueOf(plan, *p);
         if (skipped(*p, x, skipZero) || !p->Target)
             continue;
-        touch(*p->Target, stamp, identity);
         accumulate(*p->Target, Kind, x);
     }
 }
 
-void spreadInto(const SpreadPlan& plan, const CPoint* item, std::size_t place,
-                std::uint32_t stamp) {
+void spreadInto(const SpreadPlan& plan, const CPoint* item, std::size_t place) {
     const bool skipZero = item->AndOr > 0.5f;
     switch (accumulationOf(item)) {
     case Accumulation::Largest:
-        return spreadInto<Accumulation::Largest>(plan, place, skipZero, stamp);
+        return spreadInto<Accumulation::Largest>(plan, place, skipZero);
     case Accumulation::Smallest:
-        return spreadInto<Accumulation::Smallest>(plan, place, skipZero, stamp);
+        return spreadInto<Accumulation::Smallest>(plan, place, skipZero);
     case Accumulation::Sum:
-        return spreadInto<Accumulation::Sum>(plan, place, skipZero, stamp);
+        return spreadInto<Accumulation::Sum>(plan, place, skipZero);
     default:
-        return spreadInto<Accumulation::Nothing>(plan, place, skipZero, stamp);
+        return spreadInto<Accumulation::Nothing>(plan, place, skipZero);
     }
 }
 
 } // namespace
 
-SpreadPlan::Key planKey(const Scheme& scheme) {
-    return {scheme.StructureVersion, scheme.TraceVersion, scheme.CoefficientVersion,
-            scheme.StepPlan.Attributes};
-}
-
-bool spreadAndCombineByPlan(Scheme& scheme, bool teaching) {
+bool planFits(StepCache& cache, bool teaching) {
     if (teaching)
         return false;
-    SpreadPlan& plan = scheme.StepPlan;
-    const SpreadPlan::Key now = planKey(scheme);
-    if (!(plan.BuiltFor == now)) {
+    if (!cache.PlanBuilt) {
         // A scheme that changed since or during the last step is likely to change again
         // (traces are still being made): planning would cost more than it saves.
-        if (!(plan.LastStepEnd == now))
+        if (!cache.Steady)
             return false;
-        buildPlan(scheme, now);
+        PlanBuilder(cache).build();
+        cache.PlanBuilt = true;
     }
-    const std::vector<CPoint*>& items = scheme.StepLists.Items;
+    return true;
+}
+
+bool spreadAndCombineByPlan(Scheme& scheme, StepCache& cache) {
+    SpreadPlan& plan = cache.Plan;
+    const std::vector<CPoint*>& items = cache.Items;
     takeValues(plan);
     if (!makesNoTrace(plan, items))
         return false;
-    const std::uint32_t stamp = scheme.StepCount;
-    for (std::size_t place = 0; place < items.size(); ++place) {
+    for (std::uint32_t place = 0; place < items.size(); ++place) {
         // Items lie scattered in memory: fetch each one, then its trace list, ahead of use.
         if (place + 16 < items.size()) {
             __builtin_prefetch(items[place + 16]);
@@ -206,8 +205,11 @@ bool spreadAndCombineByPlan(Scheme& scheme, bool teaching) {
         }
         if (place + 8 < items.size())
             __builtin_prefetch(items[place + 8]->Traces.data(), 1);
-        spreadInto(plan, items[place], place, stamp);
-        combine(scheme, items[place], false);
+        // Each item's traces are reset, receive their contributions and are combined while
+        // they are in the cache.
+        resetTraces(items[place]);
+        spreadInto(plan, items[place], place);
+        combine(scheme, cache, place, false);
     }
     return true;
 }

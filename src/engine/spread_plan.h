@@ -4,17 +4,18 @@
 // in the cache. Internal to src/engine.
 #pragma once
 
+#include "engine/step_cache.h"
 #include "model/scheme.h"
 
 namespace lumeris::step {
 
-// The counters a plan depends on, as they stand now.
-SpreadPlan::Key planKey(const Scheme& scheme);
+// Whether this step may take the fast path, building the plan first when the last step kept
+// the scheme's shape. Never while teaching, which works in place, item by item.
+bool planFits(StepCache& cache, bool teaching);
 
-// Runs the spread and combine phases from the plan, building it first when the scheme has
-// kept its shape since the last step. Returns false, having changed nothing, when the plan
-// cannot give this step's results: while teaching (which works in place, item by item), when
-// the scheme has just changed, or when a contribution would make a new trace.
-bool spreadAndCombineByPlan(Scheme& scheme, bool teaching);
+// The fast path for a scheme that kept its shape: resets, spreads into and combines one item
+// after another from the plan. Returns false, having changed nothing, when a contribution
+// would make a new trace; the traces are then still as the prepare phase left them.
+bool spreadAndCombineByPlan(Scheme& scheme, StepCache& cache);
 
 } // namespace lumeris::step

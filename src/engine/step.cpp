@@ -7,8 +7,6 @@
 #include "platform/spreadsheet_link.h"
 #include "text/numbers.h"
 
-#include <bit>
-
 namespace lumeris {
 
 namespace {
@@ -30,24 +28,12 @@ bool stepIsDue(const Scheme& scheme, const Evaluation& eval, bool force) {
            !eval.StepInProgress && (force || eval.Running);
 }
 
-// A new stamp for the traces this step resets. When the counter wraps, every stamp goes
-// back to 0 so that no old stamp can pass for the new step's.
-void startStamp(Scheme& scheme) {
-    if (++scheme.StepCount != 0)
-        return;
-    for (CPoint* item = scheme.ItemList; item; item = item->Next)
-        for (CVolume& v : item->Traces)
-            v.StepStamp = 0;
-    scheme.StepCount = 1;
-}
-
 bool isCellAddress(const std::string& url) {
     return url.size() > 3 && url.compare(0, 4, "DDE:") == 0;
 }
 
-// Feeds the fixed and spreadsheet values in. Resetting the traces is left to the first
-// touch of each trace (see step::touch), which gives the same accumulators.
-void prepareItem(Scheme& scheme, CPoint* item, SpreadsheetLink* sheet) {
+// Feeds the fixed and spreadsheet values in.
+void feedItem(Scheme& scheme, CPoint* item, SpreadsheetLink* sheet) {
     if (isCellAddress(item->url)) {
         const std::string cell = item->url.substr(4, 100);
         if (item->IsCust == 1) {
@@ -65,48 +51,41 @@ void prepareItem(Scheme& scheme, CPoint* item, SpreadsheetLink* sheet) {
     }
 }
 
-// Whether the item's type, fixed-value switch or AndOr, which the rules of its links follow,
-// changed since the last step.
-bool attributesChanged(CPoint* item) {
-    ItemStepIndex& index = item->StepIndex;
-    if (item->Type == index.PlannedType && item->IsCust == index.PlannedIsCust &&
-        std::bit_cast<std::uint32_t>(item->AndOr) ==
-            std::bit_cast<std::uint32_t>(index.PlannedAndOr))
-        return false;
-    index.PlannedType = item->Type;
-    index.PlannedIsCust = item->IsCust;
-    index.PlannedAndOr = item->AndOr;
-    return true;
-}
-
-// Also notes the changes that make the plan and the trace indexes stale: a change of any
-// item's flag type changes which traces every item passes on.
-void prepare(Scheme& scheme, SpreadsheetLink* sheet) {
-    const std::vector<CPoint*>& items = scheme.StepLists.Items;
-    bool flagChanged = false;
-    bool changed = false;
+// Resets every trace's accumulators and feeds the fixed values in, item by item. On the fast
+// path the resets are left to the plan, which makes them at each item's turn.
+void prepare(Scheme& scheme, const StepCache& cache, SpreadsheetLink* sheet, bool reset) {
+    const std::vector<CPoint*>& items = cache.Items;
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (i + 8 < items.size()) { // items lie scattered in memory
             __builtin_prefetch(items[i + 8]);
             __builtin_prefetch(reinterpret_cast<const char*>(items[i + 8]) + 64);
         }
-        CPoint* const item = items[i];
-        const bool flag = item->Type == TypeFlag;
-        flagChanged = flagChanged || flag != item->StepIndex.WasFlag;
-        item->StepIndex.WasFlag = flag;
-        changed = attributesChanged(item) || changed;
-        prepareItem(scheme, item, sheet);
+        if (reset)
+            step::resetTraces(items[i]);
+        feedItem(scheme, items[i], sheet);
     }
-    if (flagChanged)
-        for (CPoint* item : items)
-            item->StepIndex.Valid = false;
-    if (changed)
-        ++scheme.StepPlan.Attributes;
 }
 
-void combineAll(Scheme& scheme, bool teaching) {
-    for (CPoint* item : scheme.StepLists.Items)
-        step::combine(scheme, item, teaching);
+void resetAll(const StepCache& cache) {
+    for (CPoint* item : cache.Items)
+        step::resetTraces(item);
+}
+
+void combineAll(Scheme& scheme, StepCache& cache, bool teaching) {
+    for (std::uint32_t place = 0; place < cache.Items.size(); ++place)
+        step::combine(scheme, cache, place, teaching);
+}
+
+// Spread and combine. The fast path serves a scheme that kept its shape since the last step;
+// otherwise every link spreads in link order, making the traces it reaches, and then every
+// item is combined.
+void spreadAndCombine(Scheme& scheme, StepCache& cache, bool planned, bool teaching) {
+    if (planned && step::spreadAndCombineByPlan(scheme, cache))
+        return;
+    if (planned)
+        resetAll(cache);
+    step::spread(scheme, cache);
+    combineAll(scheme, cache, teaching);
 }
 
 // Re-applies the value the user holds on the properties panel's slider.
@@ -127,20 +106,25 @@ bool propagationStep(Scheme& scheme, Evaluation& eval, bool repaintAfter, bool f
         BusyGuard busy(scheme);
         scheme.SchemeChanged = false;
         InProgress inProgress(eval);
-        startStamp(scheme);
-        step::refreshLists(scheme);
-        prepare(scheme, hooks.spreadsheet);
-        const SpreadPlan::Key before = step::planKey(scheme);
-        if (!step::spreadAndCombineByPlan(scheme, eval.TeachPending)) {
-            step::spread(scheme);
-            combineAll(scheme, eval.TeachPending);
-        }
+        StepCache& cache = eval.Cache;
+        step::refreshCache(cache, scheme);
+        const std::uint64_t shape = scheme.changeStamp();
+        const bool planned = step::planFits(cache, eval.TeachPending);
+        prepare(scheme, cache, hooks.spreadsheet, !planned);
+        // Feeding makes no trace once every item has its own, as after any step; should it
+        // make one, the plan's trace pointers are not to be trusted.
+        const bool shapeKept = scheme.changeStamp() == shape;
+        if (!shapeKept)
+            cache.PlanBuilt = false;
+        spreadAndCombine(scheme, cache, planned && shapeKept, eval.TeachPending);
         hold(scheme, eval);
         if (hooks.spreadsheet)
             hooks.spreadsheet->endStep();
-        // A plan pays only for a scheme that goes through whole steps without changing.
-        const SpreadPlan::Key after = step::planKey(scheme);
-        scheme.StepPlan.LastStepEnd = after == before ? after : SpreadPlan::Key{};
+        // The step's own changes (traces made, coefficients taught) keep the record good but
+        // not its plan; a plan pays only for a scheme that goes through whole steps unchanged.
+        cache.Steady = scheme.changeStamp() == shape && !eval.TeachPending;
+        cache.PlanBuilt = cache.PlanBuilt && cache.Steady;
+        cache.Stamp = scheme.changeStamp();
     }
     if (scheme.SchemeChanged)
         ++scheme.RedrawRequests;
@@ -153,13 +137,7 @@ bool propagationStep(Scheme& scheme, Evaluation& eval, bool repaintAfter, bool f
 }
 
 void assign(Scheme& scheme, CPoint* item, CPoint* source, float x) {
-    CVolume& trace = item->Traces[step::findOrCreateSlot(scheme, item, source)];
-    x = item->Type == TypeBoolean ? (x > 0.0f ? 1.0f : -1.0f) : step::clampUnit(x);
-    if (trace.Value != x)
-        scheme.SchemeChanged = true;
-    trace.Value = x;
-    if (source == item)
-        item->Value = x;
+    step::assignAt(scheme, item, step::findOrCreateSlot(scheme, item, source), source == item, x);
 }
 
 } // namespace lumeris

@@ -37,9 +37,10 @@ std::size_t insertionPoint(const CPoint* owner, const CPoint* source) {
 
 } // namespace
 
-ItemStepIndex& refreshIndex(CPoint* item) {
-    ItemStepIndex& index = item->StepIndex;
-    if (index.Valid && index.BuiltFor == item->TraceListVersion)
+ItemSteps& refreshIndex(StepCache& cache, std::uint32_t place) {
+    ItemSteps& index = cache.ItemIndex[place];
+    const CPoint* const item = cache.Items[place];
+    if (index.BuiltForSize == item->Traces.size())
         return index;
     index.OwnSlot = NoSlot;
     index.PassOn.clear();
@@ -50,8 +51,7 @@ ItemStepIndex& refreshIndex(CPoint* item) {
         if (source == item || source->Type == TypeFlag)
             index.PassOn.push_back(i);
     }
-    index.BuiltFor = item->TraceListVersion;
-    index.Valid = true;
+    index.BuiltForSize = static_cast<std::uint32_t>(item->Traces.size());
     return index;
 }
 
@@ -71,33 +71,11 @@ std::uint32_t findSlot(const CPoint* owner, const CPoint* source) {
 }
 
 std::uint32_t findOrCreateSlot(Scheme& scheme, CPoint* owner, CPoint* source) {
-    // The index is trusted only as it stands. It is not rebuilt here, nor kept up to date when
-    // a trace is made: this may run between steps, when the types it records (which sources
-    // are flags) may not be those of the next step. A step rebuilds it when it needs it.
-    const ItemStepIndex& index = owner->StepIndex;
-    if (source == owner && index.Valid && index.BuiltFor == owner->TraceListVersion &&
-        index.OwnSlot != NoSlot)
-        return index.OwnSlot;
     if (const std::uint32_t slot = findSlot(owner, source); slot != NoSlot)
         return slot;
     const std::size_t position = insertionPoint(owner, source);
-    scheme.addTraceAt(owner, source, position)->StepStamp = scheme.StepCount;
+    scheme.addTraceAt(owner, source, position);
     return static_cast<std::uint32_t>(position);
-}
-
-void refreshLists(Scheme& scheme) {
-    auto& lists = scheme.StepLists;
-    if (lists.BuiltFor == scheme.StructureVersion)
-        return;
-    lists.Items.clear();
-    lists.Links.clear();
-    for (CPoint* item = scheme.ItemList; item; item = item->Next) {
-        item->StepIndex.ListPosition = static_cast<std::uint32_t>(lists.Items.size());
-        lists.Items.push_back(item);
-    }
-    for (CLink* link = scheme.LinkList; link; link = link->Next)
-        lists.Links.push_back(link);
-    lists.BuiltFor = scheme.StructureVersion;
 }
 
 } // namespace lumeris::step

@@ -1,6 +1,7 @@
 // The per-trace operations of the step, shared by its phases. Internal to src/engine.
 #pragma once
 
+#include "engine/step_cache.h"
 #include "model/scheme.h"
 
 #include <cmath>
@@ -48,14 +49,13 @@ inline float identityOf(const CPoint* item) {
     return identityOf(accumulationOf(item));
 }
 
-// Resets MinInput and Accum the first time the current step touches the trace. Traces made
-// during the step carry its stamp already and keep their fresh 1 and 0.
-inline void touch(CVolume& trace, std::uint32_t stamp, float identity) {
-    if (trace.StepStamp == stamp)
-        return;
-    trace.StepStamp = stamp;
-    trace.MinInput = 1.0f;
-    trace.Accum = identity;
+// The prepare phase's reset of one item's accumulators.
+inline void resetTraces(CPoint* item) {
+    const float identity = identityOf(item);
+    for (CVolume& v : item->Traces) {
+        v.MinInput = 1.0f;
+        v.Accum = identity;
+    }
 }
 
 // Adds one contribution into the trace (contribute, after the lookup).
@@ -76,10 +76,9 @@ inline void accumulate(CVolume& trace, Accumulation accumulation, float x) {
     }
 }
 
-// The item's OwnSlot and PassOn, rebuilt when its trace list or the set of flag items has
-// changed since they were built. Only a step calls it, after its preparing has seen which
-// items are flags now.
-ItemStepIndex& refreshIndex(CPoint* item);
+// The item's OwnSlot and PassOn, rebuilt when its trace list has grown since they were
+// built. Only a step calls it, after its record has seen which items are flags now.
+ItemSteps& refreshIndex(StepCache& cache, std::uint32_t place);
 
 // The position of the owner's trace of source, or NoSlot.
 std::uint32_t findSlot(const CPoint* owner, const CPoint* source);
@@ -88,14 +87,38 @@ std::uint32_t findSlot(const CPoint* owner, const CPoint* source);
 // owner has none. Making it moves the traces after it one place on.
 std::uint32_t findOrCreateSlot(Scheme& scheme, CPoint* owner, CPoint* source);
 
+// assign with the trace's position known.
+inline void assignAt(Scheme& scheme, CPoint* item, std::uint32_t slot, bool own, float x) {
+    CVolume& trace = item->Traces[slot];
+    x = item->Type == TypeBoolean ? (x > 0.0f ? 1.0f : -1.0f) : clampUnit(x);
+    if (trace.Value != x)
+        scheme.SchemeChanged = true;
+    trace.Value = x;
+    if (own)
+        item->Value = x;
+}
+
+// assign (item, item, x), using the step's record of where the own trace is.
+inline void assignOwn(Scheme& scheme, const ItemSteps& index, CPoint* item, float x) {
+    std::uint32_t slot = index.OwnSlot;
+    if (slot >= item->Traces.size() || item->Traces[slot].Source != item)
+        slot = findOrCreateSlot(scheme, item, item);
+    assignAt(scheme, item, slot, true, x);
+}
+
 // The link's remembered position, in its To item's list, of the trace its contribution at
 // `position` reaches.
-inline std::uint32_t& rememberedSlot(LinkStepIndex& cache, std::size_t position) {
+inline std::uint32_t& rememberedSlot(StepCache& cache, LinkSteps& link, std::size_t position) {
     if (position == 0)
-        return cache.First;
-    if (cache.Rest.size() < position)
-        cache.Rest.resize(position, NoSlot);
-    return cache.Rest[position - 1];
+        return link.First;
+    if (link.Rest == NoSlot) {
+        link.Rest = static_cast<std::uint32_t>(cache.Rests.size());
+        cache.Rests.emplace_back();
+    }
+    std::vector<std::uint32_t>& rest = cache.Rests[link.Rest];
+    if (rest.size() < position)
+        rest.resize(position, NoSlot);
+    return rest[position - 1];
 }
 
 // The remembered position if the owner's trace of source is still there, or one place on
@@ -112,8 +135,8 @@ inline std::uint32_t recheckSlot(const CPoint* owner, std::uint32_t slot, const 
 // Calls visit(position, slot, rule) for every trace of the From item that a link to `to`
 // passes on, in trace order: position counts the traces passed, slot is the trace's place in
 // the From item's list and rule says what the link makes of its value.
-template <class Visit> void forEachPassed(CPoint* from, const CPoint* to, Visit&& visit) {
-    const ItemStepIndex& index = refreshIndex(from);
+template <class Visit>
+void forEachPassed(const ItemSteps& index, const CPoint* from, const CPoint* to, Visit&& visit) {
     const std::uint32_t count = static_cast<std::uint32_t>(from->Traces.size());
     // A fuzzy target with a fixed value takes the bare coefficient from every source.
     if (to->Type == TypeFuzzy && to->IsCust == 1) {
@@ -156,12 +179,13 @@ inline bool skipsZero(Rule rule, float x, bool skipZero) {
     return rule == Rule::Own && x == 0.0f && skipZero;
 }
 
-// ItemList and LinkList as arrays, so that the phases can look ahead and prefetch.
-void refreshLists(Scheme& scheme);
+// Brings the record up to the scheme: rebuilt when the scheme's change stamp has moved on
+// since the record last saw it (or the record was kept for another scheme).
+void refreshCache(StepCache& cache, const Scheme& scheme);
 
-// Phases, each over the whole scheme: spread finds and makes the traces it reaches;
-// spreadAndCombineByPlan runs both phases from the plan when it may (see spread_plan.h).
-void spread(Scheme& scheme);
-void combine(Scheme& scheme, CPoint* item, bool teach);
+// Phases, each over the whole scheme: spread finds and makes the traces it reaches, combine
+// turns one item's accumulated traces into its new values (see also spread_plan.h).
+void spread(Scheme& scheme, StepCache& cache);
+void combine(Scheme& scheme, StepCache& cache, std::uint32_t place, bool teach);
 
 } // namespace lumeris::step

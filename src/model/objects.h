@@ -39,9 +39,6 @@ struct CVolume : CVisual {
     float Value = 0;
     float MinInput = 1;
     float Accum = 0;
-    // Scheme::StepCount of the step that last reset MinInput and Accum; the step resets a
-    // trace when it first touches it instead of visiting every trace up front.
-    std::uint32_t StepStamp = 0;
 };
 
 // One entry of a projection item's view.
@@ -59,44 +56,19 @@ struct ViewEntry {
     ViewEntry* ItemNext = nullptr;
 };
 
-// A position in an item's trace list that holds no trace.
-constexpr std::uint32_t NoSlot = 0xFFFFFFFFu;
-
-// The propagation step's index of one item (kept by src/engine).
-struct ItemStepIndex {
-    std::uint32_t ListPosition = 0;    // the item's place in the step's copy of ItemList
-    std::uint32_t OwnSlot = NoSlot;    // position of the trace whose Source is the item
-    std::uint32_t BuiltFor = 0;        // TraceListVersion that PassOn was built from
-    bool Valid = false;                // cleared when any item's flag type changes
-    bool WasFlag = false;              // Type was 2 at the last step
-    std::vector<std::uint32_t> PassOn; // positions of the own and flag-sourced traces, ascending
-    // What the spread plan was built for; a change makes the plan stale.
-    std::uint8_t PlannedType = 0xFF;
-    std::int32_t PlannedIsCust = 0;
-    float PlannedAndOr = 0;
-};
-
-// The propagation step's index of one link (kept by src/engine): the positions, in the To
-// item's list, of the traces its contributions reach, in the order the link passes its From
-// item's traces. Entries are checked against the trace's Source before use.
-struct LinkStepIndex {
-    std::uint32_t First = NoSlot;
-    std::vector<std::uint32_t> Rest;
-};
-
 // An item of the scheme.
 // The fields every step reads come first, together, so that a step over many items touches
 // few cache lines of each. (Aligning the item to a cache line saves little there and slows
 // reading a file: over-aligned allocations cost more.)
+// Once the item is in a scheme, AndOr, IsCust and Type change through the Scheme's setters
+// (setAndOr, setIsCust, setType), which advance its change stamp.
 struct CPoint : CVisual {
     float Value = 0;
     float AndOr = 1.0f;
     float Custom = 0;
     std::int32_t IsCust = 0;
     std::uint8_t Type = TypeReal;
-    std::uint32_t TraceListVersion = 0; // bumped whenever a trace joins or leaves Traces
-    std::vector<CVolume> Traces;        // sorted by source name (see traceNameLess)
-    ItemStepIndex StepIndex;
+    std::vector<CVolume> Traces; // sorted by source name (see traceNameLess)
     std::string url;
 
     std::int32_t id = 0;
@@ -130,8 +102,8 @@ struct CLink : CVisual {
     CPoint* From = nullptr;
     CPoint* To = nullptr;
     std::string Name;
-    // The coefficient. Once the link is made, change it through Scheme::setCoefficient: the
-    // step keeps a copy of every coefficient.
+    // The coefficient. Once the link is made, change it through Scheme::setCoefficient,
+    // which advances the scheme's change stamp.
     float Value = 1.0f;
     float AndOr = 0.0f;
     CLink* PrevOut = nullptr; // From's OutLinks chain
@@ -142,8 +114,6 @@ struct CLink : CVisual {
     // Index: To's InLinks chain, in LinkList order.
     CLink* PrevIn = nullptr;
     CLink* NextIn = nullptr;
-
-    LinkStepIndex StepIndex;
 };
 
 } // namespace lumeris

@@ -23,7 +23,7 @@ CPoint* Scheme::createItem(std::string name, std::int32_t x, std::int32_t y) {
         ItemTail = item;
     ItemList = item;
     ++ItemCount;
-    ++StructureVersion;
+    changed();
     linkIntoIdIndex(item);
     SchemeChanged = true;
     return item;
@@ -57,7 +57,7 @@ CPoint* Scheme::cloneItem(CPoint* source) {
 void Scheme::destroyItem(CPoint* item) {
     BusyGuard busy(*this);
     --ItemCount;
-    ++StructureVersion;
+    changed();
     if (item->Type == TypeProjection || item->ViewEntries)
         dropView(item);
     while (item->EntriesNaming)
@@ -115,7 +115,7 @@ CLink* Scheme::createLink(CPoint* from, CPoint* to) {
         LinkTail = link;
     LinkList = link;
     ++LinkCount;
-    ++StructureVersion;
+    changed();
     pushLinkChains(link);
     // Summed in 64 bits: positions near the 32-bit limits must not overflow; the third fits.
     LinkHandleX = static_cast<std::int32_t>((2 * std::int64_t{from->X} + to->X) / 3);
@@ -134,7 +134,7 @@ void Scheme::destroyLink(CLink* link) {
     (link->Prev ? link->Prev->Next : LinkList) = link->Next;
     (link->Next ? link->Next->Prev : LinkTail) = link->Prev;
     --LinkCount;
-    ++StructureVersion;
+    changed();
     if (Selected.link == link) {
         Selected.clear();
         EditState = EditIdle;
@@ -174,7 +174,7 @@ void Scheme::dropAllLinks() {
     }
     LinkList = LinkTail = nullptr;
     LinkCount = 0;
-    ++StructureVersion;
+    changed();
     for (CPoint* p = ItemList; p; p = p->Next)
         p->OutLinks = p->InLinks = nullptr;
     if (Selected.link) {
@@ -197,7 +197,7 @@ void Scheme::changeType(CPoint* item, std::uint8_t type) {
         item->Custom = 0;
         item->IsCust = 0;
     }
-    item->Type = type;
+    setType(item, type);
     SchemeChanged = true;
     ++RedrawRequests;
 }
@@ -210,7 +210,7 @@ void Scheme::reverseLinks() {
         std::swap(l->From, l->To);
         pushLinkChains(l);
     }
-    ++StructureVersion;
+    changed();
 }
 
 void Scheme::linkIntoIdIndex(CPoint* item) {

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "objects.h"
-#include "step_plan.h"
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -82,19 +82,10 @@ class Scheme {
     int RedrawRequests = 0;
     std::uint8_t DefaultItemType = TypeReal;
 
-    // Counters of the propagation step's lazy resets and caches.
-    std::uint32_t StepCount = 0;          // steps started; stamps the traces reset in a step
-    std::uint64_t TraceVersion = 0;       // bumped whenever a trace is made or destroyed
-    std::uint64_t StructureVersion = 0;   // bumped whenever an item or a link is made, destroyed
-                                          // or turned round
-    std::uint64_t CoefficientVersion = 0; // bumped whenever a link's coefficient changes
-    // The step's flat copies of ItemList and LinkList, rebuilt when StructureVersion moves on.
-    struct {
-        std::vector<CPoint*> Items;
-        std::vector<CLink*> Links;
-        std::uint64_t BuiltFor = ~std::uint64_t{0};
-    } StepLists;
-    SpreadPlan StepPlan;
+    // Advanced by every operation and setter below that changes what the propagation step
+    // depends on besides values: the lists, the links' ends, the trace lists, coefficients,
+    // Type, IsCust and AndOr. Caches of the scheme's shape are good while it stands still.
+    std::uint64_t changeStamp() const { return changeStamp_; }
 
     // Items and links.
     CPoint* createItem(std::string name, std::int32_t x, std::int32_t y);
@@ -102,11 +93,16 @@ class Scheme {
     void destroyItem(CPoint* item);
     CLink* createLink(CPoint* from, CPoint* to);
     void destroyLink(CLink* link);
-    void setCoefficient(CLink* link, float value) {
-        link->Value = value;
-        ++CoefficientVersion;
-    }
     void empty();
+
+    // The plain writes of the fields the step's rules follow, once the object is in the
+    // scheme. Each only stores the value and advances the change stamp.
+    void setCoefficient(CLink* link, float value) { link->Value = value, changed(); }
+    void setType(CPoint* item, std::uint8_t type) { item->Type = type, changed(); }
+    void setIsCust(CPoint* item, std::int32_t isCust) { item->IsCust = isCust, changed(); }
+    void setAndOr(CPoint* item, float andOr) { item->AndOr = andOr, changed(); }
+    // The logic-type command: a flag gets the fixed value 1, the other built-in types lose
+    // their fixed value, a projection item that stops being one loses its view.
     void changeType(CPoint* item, std::uint8_t type);
     // Exchanges every link's ends; each link joins its new source's OutLinks chain.
     void reverseLinks();
@@ -136,6 +132,7 @@ class Scheme {
     void completeViewSwitch();
 
   private:
+    void changed() { ++changeStamp_; }
     // Emptying: frees every link at once, leaving the items without links.
     void dropAllLinks();
     // Removes every trace whose Source is the item, and the item's own list.
@@ -147,6 +144,10 @@ class Scheme {
 
     std::unordered_map<std::int32_t, CPoint*> newestById_;
     std::uint64_t lastSeq_ = 0;
+    // Starts at a clock reading, so that a cache kept for a scheme that lived at the same
+    // address cannot take this one's stamp for its own.
+    std::uint64_t changeStamp_ =
+        std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()) << 8;
 };
 
 // The order of traces in a list: source names compared byte-wise as unsigned characters.

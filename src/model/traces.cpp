@@ -44,8 +44,7 @@ CVolume* Scheme::addTraceAt(CPoint* owner, CPoint* source, std::size_t position)
     const auto at =
         owner->Traces.insert(owner->Traces.begin() + static_cast<std::ptrdiff_t>(position), trace);
     source->ReachedItems.push_back(owner);
-    ++owner->TraceListVersion;
-    ++TraceVersion;
+    changed();
     return &*at;
 }
 
@@ -60,11 +59,9 @@ void Scheme::destroyTracesOf(CPoint* item) {
         auto& traces = owner->Traces;
         traces.erase(std::find_if(traces.begin(), traces.end(),
                                   [item](const CVolume& v) { return v.Source == item; }));
-        ++owner->TraceListVersion;
     }
     item->ReachedItems.clear();
-    ++item->TraceListVersion;
-    ++TraceVersion;
+    changed();
 }
 
 } // namespace lumeris

@@ -218,7 +218,7 @@ class RandomWorld {
         const int items = s.ItemCount;
         switch (pick(15)) {
         case 0:
-            itemAt(s, pick(items))->Type = static_cast<std::uint8_t>(pickType());
+            s.setType(itemAt(s, pick(items)), static_cast<std::uint8_t>(pickType()));
             break;
         case 1:
             if (items > 2)
@@ -240,10 +240,10 @@ class RandomWorld {
             e.HeldValue = pick(2) ? pickValue() : 0.0f;
             break;
         case 6:
-            itemAt(s, pick(items))->IsCust = pick(2);
+            s.setIsCust(itemAt(s, pick(items)), pick(2));
             break;
         case 7:
-            itemAt(s, pick(items))->AndOr = pickAndOr();
+            s.setAndOr(itemAt(s, pick(items)), pickAndOr());
             break;
         case 8:
             if (s.LinkCount > 0)
@@ -262,9 +262,9 @@ class RandomWorld {
         case 12: { // an item is a flag only while values are set
             CPoint* p = itemAt(s, pick(items));
             const std::uint8_t type = p->Type;
-            p->Type = TypeFlag;
+            s.setType(p, TypeFlag);
             setValue(s, referenceSide);
-            p->Type = type;
+            s.setType(p, type);
             break;
         }
         default:

@@ -47,12 +47,12 @@ TEST(SteadyStep, ChainSettlesAndFollowsEveryKindOfEdit) {
     EXPECT_EQ(n.b->Value, 0.5f * -0.5f);
 
     // AndOr 0 (AND): B takes its smallest input, min(-0.25, 1) blended with nothing summed.
-    n.b->AndOr = 0.0f;
+    n.s.setAndOr(n.b, 0.0f);
     n.steps(1);
     EXPECT_EQ(n.b->Value, -0.25f);
 
     // A boolean B takes the sign of its OR of inputs.
-    n.b->AndOr = 1.0f;
+    n.s.setAndOr(n.b, 1.0f);
     n.s.changeType(n.b, TypeBoolean);
     n.steps(1);
     EXPECT_EQ(n.b->Value, -1.0f);
@@ -137,7 +137,7 @@ TEST(SteadyStep, FlagTypeSeenOnlyBetweenStepsLeavesNoMark) {
     assign(s, y, y, 0.125f); // as the mouse wheel does
     assign(s, w, x, 0.25f);  // a trace made while x is a flag
     s.changeType(x, TypeReal);
-    x->IsCust = 1, x->Custom = 0.5f;
+    s.setIsCust(x, 1), x->Custom = 0.5f;
     s.SchemeChanged = true;
     propagationStep(s, e, false, true);
     EXPECT_EQ(y->Value, 0.5f);       // x's trace counts as an input of y

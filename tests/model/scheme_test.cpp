@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <set>
 #include <vector>
@@ -86,6 +87,37 @@ TEST(Items, CreationGivesDefaultsAndFreshIds) {
     EXPECT_TRUE(a->Vis);
     EXPECT_TRUE(s.SchemeChanged);
     expectConsistent(s);
+}
+
+// Every change the propagation step's record depends on moves the stamp on; values do not.
+TEST(Items, ShapeChangesAdvanceTheChangeStampAndValuesDoNot) {
+    Scheme s;
+    CPoint* a = s.createItem("A", 0, 0);
+    CPoint* b = s.createItem("B", 0, 0);
+    CLink* ab = s.createLink(a, b);
+    const std::vector<std::pair<const char*, std::function<void()>>> shapeChanges = {
+        {"item made", [&] { s.createItem("C", 0, 0); }},
+        {"link made", [&] { s.createLink(b, a); }},
+        {"coefficient", [&] { s.setCoefficient(ab, 0.5f); }},
+        {"Type", [&] { s.setType(a, TypeFuzzy); }},
+        {"IsCust", [&] { s.setIsCust(a, 1); }},
+        {"AndOr", [&] { s.setAndOr(a, 0.0f); }},
+        {"type command", [&] { s.changeType(b, TypeFlag); }},
+        {"trace made", [&] { s.addTrace(b, a); }},
+        {"links reversed", [&] { s.reverseLinks(); }},
+        {"link destroyed", [&] { s.destroyLink(s.LinkList); }},
+        {"item destroyed", [&] { s.destroyItem(s.ItemList); }},
+    };
+    for (const auto& [what, change] : shapeChanges) {
+        const std::uint64_t before = s.changeStamp();
+        change();
+        EXPECT_NE(s.changeStamp(), before) << what;
+    }
+    const std::uint64_t before = s.changeStamp();
+    a->Value = 0.25f;
+    s.findTrace(b, a)->Value = 0.5f;
+    b->X = 7;
+    EXPECT_EQ(s.changeStamp(), before);
 }
 
 TEST(Items, IdsWrapAroundAfterTheLargestOne) {

@@ -91,6 +91,8 @@ void updateNameColours(Scheme& scheme) {
     for (CPoint* item = scheme.ItemList; item; item = item->Next)
         item->NameColor = 0;
     const CPoint* selected = selectedItem(scheme);
+    if (!selected && !hovered)
+        return;
     for (const CLink* link = scheme.LinkList; link; link = link->Next) {
         if (link->To == selected || link->To == hovered)
             link->From->NameColor = (link->From->NameColor & 0xFFFF00) | 0xB0;

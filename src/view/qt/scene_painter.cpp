@@ -5,6 +5,7 @@
 #include "view/qt/layers.h"
 
 #include <QFont>
+#include <QLocale>
 #include <algorithm>
 
 namespace lumeris {
@@ -50,23 +51,38 @@ void ScenePainter::paintLayers(bool ItemsOnly) {
     PaintFrame frame(world_, surface_.Back, ItemsOnly);
     ViewState& view = world_.view;
     if (!ItemsOnly) {
-        frame.raster.fillRect(0, 0, frame.raster.width(), frame.raster.height(), 0xFFFFFFFF);
-        if (!PrintRequested)
-            paintGrid(frame);
         if (Background.cacheKey() != backgroundKey_) {
             transparentBackground_ = withTransparency(Background);
             backgroundKey_ = Background.cacheKey();
         }
-        paintBackground(frame, transparentBackground_);
-        paintPhotos(frame);
-        if (view.ShowLinks)
-            paintLinks(frame);
+        updateNameColours(world_.scheme);
+        // Names change with the view, the focus and the items, which the key holds; value
+        // labels change with every step, so while they show the names are drawn every frame.
+        const bool valuesShown = world_.eval.ShowValues;
+        auto paintNames = [&] {
+            frame.setFontSize(nameFontSize(view.Scale));
+            paintHiddenNames(frame);
+            if (view.ZoomLevel > 3)
+                paintLabels(frame);
+        };
+        const char decimalPoint = char(QLocale().decimalPoint().front().unicode());
+        const std::uint64_t key =
+            underLayerKey(world_, {backgroundKey_, PrintRequested, decimalPoint});
+        under_.paint(surface_.Back, key, [&] {
+            frame.raster.fillRect(0, 0, frame.raster.width(), frame.raster.height(), 0xFFFFFFFF);
+            if (!PrintRequested)
+                paintGrid(frame);
+            paintBackground(frame, transparentBackground_);
+            paintPhotos(frame);
+            if (view.ShowLinks)
+                paintLinks(frame);
+            if (!valuesShown)
+                paintNames();
+        });
+        if (valuesShown)
+            paintNames();
         frame.setFontSize(nameFontSize(view.Scale));
         view.NameSampleWidth = frame.textWidth("IWIWAiwiwa");
-        updateNameColours(world_.scheme);
-        paintHiddenNames(frame);
-        if (view.ZoomLevel > 3)
-            paintLabels(frame);
     }
     paintItems(frame, sprites);
     paintTraces(frame, sprites);

@@ -5,6 +5,7 @@
 #include "program/world.h"
 #include "view/qt/sprites.h"
 #include "view/qt/surface.h"
+#include "view/qt/under_layers.h"
 
 #include <QImage>
 #include <functional>
@@ -48,6 +49,7 @@ class ScenePainter {
     // Background made see-through once per picture rather than once per frame.
     QImage transparentBackground_;
     qint64 backgroundKey_ = 0;
+    UnderLayers under_;
 };
 
 } // namespace lumeris
