@@ -7,6 +7,7 @@
 #include "app/canvas.h"
 #include "app/shell_windows.h"
 #include "engine/commands.h"
+#include "platform/csv_spreadsheet.h"
 #include "platform/program_end.h"
 #include "platform/qt/qt_picture_loader.h"
 #include "platform/shell_launcher.h"
@@ -130,6 +131,7 @@ class TfrmMain : public QMainWindow {
     MovementStep movement_;
     QtPictureLoader pictures_;
     Workflow workflow_;
+    CsvSpreadsheet DdeClientConv1; // the workbook of the current folder, as lumeris-cli uses
     OtherWindows windows_;
     bool mPictureChecked_ = false;
     bool surfaceCreated_ = false;
