@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
+#include <QWindow>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -37,7 +38,10 @@ Application::Application(World& world, MainServices services, const std::string&
     const int screenHeight = QGuiApplication::primaryScreen()
                                  ? QGuiApplication::primaryScreen()->geometry().height()
                                  : 768;
-    frmProp2.move(4, screenHeight - frmProp2.height() - 100);
+    // Its outer height, title bar included: the frame is known once the window exists.
+    frmProp2.winId();
+    const QMargins frame = frmProp2.windowHandle()->frameMargins();
+    frmProp2.move(4, screenHeight - (frmProp2.height() + frame.top() + frame.bottom()) - 100);
     frmProp.setParent(&frmMain, Qt::FramelessWindowHint);
     frmText.setParent(&frmMain, Qt::FramelessWindowHint);
     frmProp.hide();

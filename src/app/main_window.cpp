@@ -122,6 +122,7 @@ TickHooks TfrmMain::tickHooks() {
 // The step lets pending window messages through, as every long operation here does.
 StepHooks TfrmMain::stepHooks() {
     StepHooks hooks;
+    hooks.spreadsheet = &DdeClientConv1;
     hooks.repaintItems = [this] { Repaint(true); };
     hooks.processMessages = [] { QCoreApplication::processEvents(); };
     return hooks;

@@ -9,6 +9,7 @@
 #include "edit/editor.h"
 #include "engine/commands.h"
 #include "platform/clipboard.h"
+#include "platform/csv_spreadsheet.h"
 #include "platform/program_end.h"
 #include "platform/qt/qt_picture_loader.h"
 #include "platform/shell_launcher.h"
@@ -160,6 +161,7 @@ class TfrmMain : public QMainWindow, public WindowPort {
     QtPictureLoader pictures_;
     Workflow workflow_;
     Editor editor_;
+    CsvSpreadsheet DdeClientConv1; // the workbook of the current folder, as lumeris-cli uses
     OtherWindows windows_;
     bool mPictureChecked_ = false;
     bool surfaceCreated_ = false;

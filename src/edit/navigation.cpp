@@ -70,6 +70,8 @@ float zoomTarget(int level) {
 
 void FormMouseWheel(Scheme& scheme, ViewState& view, const Interaction& input, int delta,
                     bool ctrl) {
+    if (delta == 0) // no vertical movement: a sideways scroll or the end of a scroll phase
+        return;
     if (ctrl && !scheme.Hovered.empty()) {
         changeHovered(scheme, delta);
     } else {

@@ -20,6 +20,7 @@ float zoomTarget(int level);
 // FormMouseWheel with the wheel delta (positive away from the user, 120 per notch). With Ctrl
 // over a hovered item or link it changes the item's Custom value or the link's coefficient
 // by delta / 600; otherwise it anchors the pointer's world point and changes the zoom level.
+// A delta of 0 does nothing.
 void FormMouseWheel(Scheme& scheme, ViewState& view, const Interaction& input, int delta,
                     bool ctrl);
 

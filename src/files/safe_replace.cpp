@@ -50,8 +50,8 @@ void copyMode(int fd, const std::string& path) {
 bool writeTemporary(const std::string& path, const std::string& bytes, std::string& name,
                     std::string& error) {
     const int fd = createTemporary(path, name);
-    if (fd < 0) {
-        error = describe("Cannot create", name, errno);
+    if (fd < 0) { // the temporary name is ours, not the user's: report the file they chose
+        error = describe("Cannot write", path, errno);
         return false;
     }
     copyMode(fd, path);

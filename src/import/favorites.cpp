@@ -60,7 +60,7 @@ class FavoritesWalk {
             }
             const std::size_t kept = name1251.size() > 3 ? name1251.size() - 3 : 0;
             CPoint* file = place(name1251.substr(0, kept), folder);
-            file->url = shortcutUrl(entry.Path);
+            file->url = utf8ToCp1251(shortcutUrl(entry.Path)); // text, as the names are
             y_ += Step;
         }
         x_ -= Step;
@@ -124,8 +124,11 @@ void importFavorites(Scheme& scheme, const fs::path& folder, std::int32_t x, std
 std::optional<std::string> readShortcutUrl(std::istream& file) {
     bool inSection = false;
     std::string line;
-    while (std::getline(file, line)) {
-        const std::string_view text = trim(line);
+    for (bool first = true; std::getline(file, line); first = false) {
+        std::string_view text = line;
+        if (first && text.starts_with("\xEF\xBB\xBF")) // a UTF-8 file may begin with its mark
+            text.remove_prefix(3);
+        text = trim(text);
         if (text.starts_with('[')) {
             const std::size_t close = text.find(']');
             inSection = close != std::string_view::npos &&

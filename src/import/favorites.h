@@ -19,12 +19,13 @@ namespace lumeris {
 // converted from UTF-8 to Windows-1251. Each real folder is walked once; a symbolic link to
 // a folder, like a folder met again, gives its item but is not entered. Unreadable folders
 // give their item only; a file that is no readable shortcut gets the address "ERROR".
+// Addresses, like names, are converted from UTF-8 to Windows-1251.
 void importFavorites(Scheme& scheme, const std::filesystem::path& folder, std::int32_t x,
                      std::int32_t y);
 
 // The value of key "URL" in section "InternetShortcut" of an initialisation file, read as
 // the system reads such files: names without regard to case, blanks around names and values
-// and a pair of quotes around the value dropped.
+// and a pair of quotes around the value dropped. The value is the file's UTF-8 text.
 std::optional<std::string> readShortcutUrl(std::istream& file);
 
 } // namespace lumeris

@@ -7,8 +7,28 @@
 
 namespace lumeris {
 
+CsvSpreadsheet::CsvSpreadsheet() : followsCurrentFolder_(true) {
+    followCurrentFolder();
+}
+
 CsvSpreadsheet::CsvSpreadsheet(std::filesystem::path folder)
     : file_(std::move(folder) / "NS.csv") {}
+
+// Only between steps, so that one step's pokes all reach the workbook its reads came from.
+// A link that moves starts closed, as a new conversation does.
+void CsvSpreadsheet::followCurrentFolder() {
+    if (!followsCurrentFolder_ || !pokes_.empty())
+        return;
+    std::error_code error;
+    std::filesystem::path file = std::filesystem::current_path(error) / "NS.csv";
+    if (error || file == file_)
+        return;
+    file_ = std::move(file);
+    open_ = false;
+    table_ = {};
+    stamp_ = {};
+    unsaved_ = false;
+}
 
 std::optional<CsvSpreadsheet::FileStamp>
 CsvSpreadsheet::stampOf(const std::filesystem::path& path) {
@@ -34,6 +54,7 @@ bool CsvSpreadsheet::reloadIfChanged() {
 }
 
 std::string CsvSpreadsheet::readCell(const std::string& cell) {
+    followCurrentFolder();
     if (!open_) {
         if (!stampOf(file_))
             return clientText_;
@@ -46,6 +67,7 @@ std::string CsvSpreadsheet::readCell(const std::string& cell) {
 }
 
 void CsvSpreadsheet::pokeCell(const std::string& cell, const std::string& text) {
+    followCurrentFolder();
     const auto name = parseCellName(cell);
     if (!open_ || !name)
         return;

@@ -15,7 +15,10 @@ namespace lumeris {
 
 class CsvSpreadsheet : public SpreadsheetLink {
   public:
-    explicit CsvSpreadsheet(std::filesystem::path folder = std::filesystem::current_path());
+    // The workbook of the process's current folder, which saving a scheme moves: between
+    // steps the link follows it to the NS.csv there.
+    CsvSpreadsheet();
+    explicit CsvSpreadsheet(std::filesystem::path folder);
 
     // Opens the link on first use (a missing file: it stays closed and the previous text is
     // returned); reads the file again whenever it has changed on disk.
@@ -37,10 +40,12 @@ class CsvSpreadsheet : public SpreadsheetLink {
     };
 
     static std::optional<FileStamp> stampOf(const std::filesystem::path& path);
+    void followCurrentFolder();
     bool reloadIfChanged();
     void refresh();
     void write();
 
+    bool followsCurrentFolder_ = false;
     std::filesystem::path file_;
     bool open_ = false;
     CsvTable table_;

@@ -20,6 +20,14 @@ std::string folderOf(const std::string& path) {
     return std::filesystem::path(path).parent_path().string();
 }
 
+// Every name that becomes FileName is taken against the current folder once, at that moment:
+// saving moves the current folder, after which a relative name would point elsewhere.
+std::string fullName(const std::string& name) {
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(name, error);
+    return name.empty() || error ? name : full.string();
+}
+
 // The start of the last `count` UTF-8 characters (continuation bytes do not start one).
 std::size_t lastCharacters(const std::string& text, int count) {
     std::size_t at = text.size();
@@ -60,12 +68,15 @@ Workflow::Workflow(World& world, UserDialogs& dialogs, WorkflowHooks hooks, Pict
 void Workflow::Open() {
     world_.eval.Running = false;
     world_.eval.MovementOn = false;
-    const OpenResult opened =
-        openSchemeFile(world_.doc.FileName, world_.scheme, world_.view, world_.doc, pictures_);
+    const OpenResult opened = openSchemeFile(fullName(world_.doc.FileName), world_.scheme,
+                                             world_.view, world_.doc, pictures_);
     if (!opened.read && opened.which != OpenCase::Invalid)
         return openFailedOnData(opened.message);
     switch (opened.which) {
     case OpenCase::Legacy:
+        setTitle(titleFor(world_.doc.FileName));
+        world_.eval.Running = true;
+        ++world_.scheme.RedrawRequests;
         dialogs_.message(opened.message, "Lumeris", MessageIcon::Warning);
         break;
     case OpenCase::Invalid:
@@ -100,7 +111,7 @@ bool Workflow::Save() {
             showView(scheme, remembered);
             return false;
         }
-        world_.doc.FileName = *chosen;
+        world_.doc.FileName = fullName(*chosen);
     }
     const bool written = writeFile();
     if (written) {
@@ -136,7 +147,7 @@ void Workflow::followSavedFolder() {
 }
 
 void Workflow::Jump(const std::string& target) {
-    jump(target, true);
+    jump(fullName(target), true);
 }
 
 void Workflow::jump(const std::string& target, bool mayReturn) {
@@ -162,7 +173,7 @@ void Workflow::aNew() {
     const auto chosen = dialogs_.saveFile(DialogFolder);
     if (!chosen)
         return;
-    const std::string next = *chosen;
+    const std::string next = fullName(*chosen);
     const std::string previous = world_.doc.FileName;
     Scheme& scheme = world_.scheme;
     ViewState& view = world_.view;
@@ -204,7 +215,7 @@ void Workflow::aSave() {
 
 void Workflow::aSaveAs() {
     if (const auto chosen = dialogs_.saveFile(DialogFolder)) {
-        world_.doc.FileName = *chosen;
+        world_.doc.FileName = fullName(*chosen);
         Save();
     }
     ++world_.scheme.RedrawRequests;

@@ -1,7 +1,9 @@
 #include "app_fixture.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QScreen>
 
 namespace lumeris::test {
 namespace {
@@ -47,6 +49,16 @@ TEST_F(AppTest, StartsWithAnEmptySchemeWhenLumerisTxtIsMissing) {
     EXPECT_EQ(main().windowTitle(), "New file - Lumeris");
     EXPECT_EQ(world.scheme.ItemList, nullptr);
     EXPECT_TRUE(world.doc.FileName.empty());
+}
+
+TEST_F(AppTest, TextWindowSitsItsOuterHeightAndAHundredAboveTheScreenBottom) {
+    start(path("missing.txt"));
+    app->frmProp2.show();
+    const int screen = QGuiApplication::primaryScreen()->geometry().height();
+    const QRect outer = app->frmProp2.frameGeometry();
+    EXPECT_GT(outer.height(), app->frmProp2.height()); // the frame counts
+    EXPECT_EQ(outer.left(), 4);
+    EXPECT_EQ(outer.top(), screen - outer.height() - 100);
 }
 
 TEST_F(AppTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {

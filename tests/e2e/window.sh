@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # End to end: the real program under Xvfb, started with a scheme. The window's title, read
 # from the X server, is the file's title; F2 saves and leaves the backup; Ctrl+Q ends at once
-# without touching the file. Every wait is bounded, so the test never hangs.
+# without touching the file. Started with a relative name, every F2 saves, although the first
+# moves the current folder. A data error's box has an empty title. Every wait is bounded, so
+# the test never hangs.
 # Usage: window.sh LUMERIS LUMERIS_CLI
 set -euo pipefail
 lumeris=$(realpath "$1")
@@ -56,4 +58,37 @@ wait_for 100 bash -c "! kill -0 $pid" || fail "Ctrl+Q did not end the program"
 pid=
 [ "$(md5sum scheme.txt)" = "$before" ] || fail "Ctrl+Q changed the file"
 [ "$(md5sum scheme.txt.bak)" = "$backup" ] || fail "Ctrl+Q changed the backup"
+
+# A relative name, saved twice: the second save replaces the file the first one wrote.
+mkdir sub
+"$cli" generate --rows 1 --cols 2 -o sub/two.txt
+QT_QPA_PLATFORM=xcb "$lumeris" sub/two.txt &
+pid=$!
+wait_for 200 xdotool search --name "^two - Lumeris$" || fail "no window titled 'two - Lumeris'"
+wid=$(xdotool search --name "^two - Lumeris$" | head -n 1)
+xdotool windowfocus --sync "$wid"
+xdotool key --clearmodifiers F2
+wait_for 100 test -e sub/two.txt.bak || fail "the first F2 wrote no backup"
+first=$(stat -c %i sub/two.txt)
+xdotool windowfocus --sync "$wid"
+xdotool key --clearmodifiers F2
+wait_for 100 bash -c "[ \"\$(stat -c %i sub/two.txt.bak)\" = $first ]" ||
+  fail "the second F2 did not save sub/two.txt"
+xdotool windowfocus --sync "$wid"
+xdotool key --clearmodifiers ctrl+q
+wait_for 100 bash -c "! kill -0 $pid" || fail "Ctrl+Q did not end the program"
+pid=
+
+# A data error: the message box's title is empty, not the program's name.
+printf 'Lumeris 1.5\r\nnonsense\r\n' >broken.txt
+QT_QPA_PLATFORM=xcb "$lumeris" broken.txt &
+pid=$!
+wait_for 200 xdotool search --onlyvisible --pid "$pid" || fail "no message box for a data error"
+box=$(xdotool search --onlyvisible --pid "$pid" | head -n 1)
+title=$(xprop -id "$box" _NET_WM_NAME | sed -e 's/^[^"]*"//' -e 's/"$//')
+[ -z "${title// /}" ] || fail "the data error's box is titled '$title'"
+xdotool windowfocus --sync "$box"
+xdotool key --clearmodifiers Return
+wait_for 100 bash -c "! kill -0 $pid" || fail "the data error did not end the program"
+pid=
 echo "e2e window: ok"

@@ -30,7 +30,7 @@ struct NavigationTest : ::testing::Test {
     }
 };
 
-TEST_F(NavigationTest, WheelKeepsLevelWithinZeroToNineAndAlwaysRequestsAFrame) {
+TEST_F(NavigationTest, WheelKeepsLevelWithinZeroToNineAndEveryTurnRequestsAFrame) {
     world.view.ZoomLevel = 9;
     FormMouseWheel(world.scheme, world.view, world.input, -120, false);
     EXPECT_EQ(world.view.ZoomLevel, 9);
@@ -40,9 +40,17 @@ TEST_F(NavigationTest, WheelKeepsLevelWithinZeroToNineAndAlwaysRequestsAFrame) {
     world.view.ZoomLevel = 0;
     FormMouseWheel(world.scheme, world.view, world.input, 120, false);
     EXPECT_EQ(world.view.ZoomLevel, 0);
-    FormMouseWheel(world.scheme, world.view, world.input, 0, false); // a zero delta zooms in
-    EXPECT_EQ(world.view.ZoomLevel, 1);
-    EXPECT_EQ(world.scheme.RedrawRequests, 4);
+    // No vertical movement (a sideways scroll) does nothing at all, with or without Ctrl.
+    CPoint* hovered = world.scheme.createItem("a", 0, 0);
+    world.scheme.Hovered.item = hovered;
+    world.scheme.HoverKind = HoverItem;
+    for (bool ctrl : {false, true})
+        FormMouseWheel(world.scheme, world.view, world.input, 0, ctrl);
+    EXPECT_EQ(world.view.ZoomLevel, 0);
+    EXPECT_EQ(hovered->IsCust, 0);
+    EXPECT_EQ(world.scheme.RedrawRequests, 3);
+    world.scheme.Hovered.clear();
+    world.scheme.HoverKind = HoverNothing;
     // The anchor is the unrounded world point under the pointer.
     world.view.Scale = 0.5f;
     world.view.ScreenX = 10;

@@ -63,18 +63,19 @@ TEST(FavoritesImport, FoldersAndShortcutsFormAnIndentedListing) {
                                   }));
 }
 
-TEST(FavoritesImport, EmptyFoldersOddFilesAndCyrillicNames) {
+TEST(FavoritesImport, EmptyFoldersOddFilesAndCyrillicNamesAndAddresses) {
     ScratchDir dir;
     fs::create_directory(dir / "empty");
     writeFile(dir / "News.url", shortcut("http://news"));
     writeFile(dir / "ab", "no shortcut here");
-    writeFile(dir / "Новости.url", shortcut("http://n"));
+    writeFile(dir / "Новости.url", "\xEF\xBB\xBF" + shortcut("http://сайт.рф/€\xFF"));
     EXPECT_EQ(import(dir.path()), (std::vector<Placed>{
                                       {Root, 10, 20, "", ""},
                                       {"News.", 42, 52, "http://news", Root},
                                       {"", 42, 84, "ERROR", Root},
                                       {"* empty", 42, 116, "", Root},
-                                      {utf8ToCp1251("Новости."), 42, 148, "http://n", Root},
+                                      {utf8ToCp1251("Новости."), 42, 148,
+                                       "http://\xF1\xE0\xE9\xF2.\xF0\xF4/\x88?", Root},
                                   }));
 }
 

@@ -119,6 +119,27 @@ TEST(CsvSpreadsheet, ChangesMadeByOthersDuringAStepSurviveItsPokes) {
     EXPECT_EQ(readFile(dir / "NS.csv"), "0.1000,22,333\r\n");
 }
 
+// Saving a scheme moves the current folder; the link follows it, but only between steps.
+TEST(CsvSpreadsheet, FollowsTheCurrentFolderBetweenSteps) {
+    struct BackToStart {
+        std::filesystem::path folder = std::filesystem::current_path();
+        ~BackToStart() { std::filesystem::current_path(folder); }
+    } backToStart;
+    ScratchDir a, b;
+    writeFile(a / "NS.csv", "1\r\n");
+    writeFile(b / "NS.csv", "2\r\n");
+    std::filesystem::current_path(a.path());
+    CsvSpreadsheet sheet;
+    EXPECT_EQ(sheet.readCell("R1C1"), "1");
+    sheet.pokeCell("R1C2", "x");
+    std::filesystem::current_path(b.path());
+    EXPECT_EQ(sheet.readCell("R1C1"), "1"); // the step that began in a ends in a
+    sheet.endStep();
+    EXPECT_EQ(readFile(a / "NS.csv"), "1,x\r\n");
+    EXPECT_EQ(sheet.readCell("R1C1"), "2");
+    EXPECT_EQ(sheet.file(), b / "NS.csv");
+}
+
 // Records what the step asks of the link.
 class FakeSheet : public SpreadsheetLink {
   public:

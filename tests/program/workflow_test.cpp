@@ -1,5 +1,6 @@
 #include "program/workflow.h"
 
+#include "files/open_file.h"
 #include "support/paths.h"
 #include "support/scripted_dialogs.h"
 
@@ -170,6 +171,66 @@ TEST_F(WorkflowTest, FailedWriteLeavesFileAndBackupIntact) {
     // The next save succeeds and only then rotates the backup.
     ASSERT_TRUE(flow.Save());
     EXPECT_EQ(readFile(dir / "a.txt.bak"), file);
+}
+
+TEST_F(WorkflowTest, FailedSaveNamesTheChosenFile) {
+    world.doc.FileName = path("gone/a.txt");
+    world.scheme.createItem("first", 0, 0);
+    EXPECT_FALSE(flow.Save());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Cannot write " + path("gone/a.txt") + ": No such file or directory");
+    EXPECT_EQ(dialogs.messages[0].caption, "Lumeris");
+}
+
+// Saving moves the current folder; a relative name taken against it later would point into
+// a folder below the file's own.
+TEST_F(WorkflowTest, RelativeNamesAreTakenAgainstTheFolderTheyWereGivenIn) {
+    struct BackToStart {
+        std::filesystem::path folder = std::filesystem::current_path();
+        ~BackToStart() { std::filesystem::current_path(folder); }
+    } backToStart;
+    std::filesystem::create_directory(dir / "sub");
+    makeScheme("sub/two.txt", {"one"});
+    std::filesystem::current_path(dir.path());
+    WorkflowHooks moving = hooks();
+    moving.setCurrentFolder = [](const std::string& f) { std::filesystem::current_path(f); };
+    Workflow program(world, dialogs, moving);
+
+    world.doc.FileName = "sub/two.txt"; // as the command line gives it
+    program.Open();
+    EXPECT_EQ(world.doc.FileName, path("sub/two.txt"));
+    world.scheme.createItem("edit", 0, 0);
+    EXPECT_TRUE(program.Save());
+    EXPECT_EQ(std::filesystem::current_path(), dir / "sub");
+    EXPECT_TRUE(program.Save());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_NE(readFile(dir / "sub/two.txt.bak").find("edit"), std::string::npos);
+
+    dialogs.files.push_back("three.txt");
+    program.aSaveAs();
+    EXPECT_EQ(world.doc.FileName, path("sub/three.txt"));
+    program.Jump("two.txt");
+    EXPECT_EQ(world.doc.FileName, path("sub/two.txt"));
+    dialogs.files.push_back("four.txt");
+    program.aNew();
+    EXPECT_EQ(world.doc.FileName, path("sub/four.txt"));
+    EXPECT_EQ(world.scheme.ItemTail->url, path("sub/two.txt"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(WorkflowTest, LegacyFileOpensRunningWithItsTitleThenShowsTheNotice) {
+    writeFile(dir / "old.txt", "Lumeris 1.4\r\ncaption\r\n1\t0\t0\t1\tnone\r\nitems\r\n"
+                               "3\t1\t2\t0.5\t-1\t0.1\t\t0\tRain\r\nlinks\r\n");
+    openFile("old.txt");
+    EXPECT_EQ(itemNames(), (std::vector<std::string>{"Rain"}));
+    ASSERT_FALSE(titles.empty());
+    EXPECT_EQ(titles.back(), "old - Lumeris");
+    EXPECT_TRUE(world.eval.Running);
+    EXPECT_GT(world.scheme.RedrawRequests, 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, legacyFormatNotice(path("old.txt")));
+    EXPECT_EQ(dialogs.messages[0].caption, "Lumeris");
 }
 
 TEST_F(WorkflowTest, SaveIntoAReadOnlyFolderFailsCleanly) {

@@ -13,6 +13,12 @@ QString qt(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
+// The window system shows the application's name in place of an empty title; a blank one
+// keeps the caption empty.
+QString boxTitle(const std::string& caption) {
+    return caption.empty() ? QStringLiteral(" ") : qt(caption);
+}
+
 // An initial folder, or the file dialog's own default; `name` is the preset file name.
 QString start(const std::string& folder, const char* name) {
     const QString preset = QString::fromUtf8(name);
@@ -42,13 +48,13 @@ const char* SchemeFilter = "Lumeris files (*.txt)";
 } // namespace
 
 void QtUserDialogs::message(const std::string& text, const std::string& caption, MessageIcon icon) {
-    QMessageBox box(qtIcon(icon), qt(caption), qt(text), QMessageBox::Ok, parent_);
+    QMessageBox box(qtIcon(icon), boxTitle(caption), qt(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
 bool QtUserDialogs::askYesNo(const std::string& text, const std::string& caption) {
-    QMessageBox box(QMessageBox::Warning, qt(caption), qt(text), QMessageBox::Yes | QMessageBox::No,
-                    parent_);
+    QMessageBox box(QMessageBox::Warning, boxTitle(caption), qt(text),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -4,6 +4,10 @@
 #include "view/grid_layers.h"
 #include "view/label_text.h"
 #include "view/qt/layers.h"
+#include "view/transform.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace lumeris {
 namespace {} // namespace
@@ -24,14 +28,19 @@ QImage withTransparency(const QImage& picture) {
 
 namespace {
 
+// 2 * trunc(size * scale), exact and saturating: a file may store any Scale.
+int stretchedSize(int size, float scale) {
+    return 2 * std::min(truncToInt(size * static_cast<long double>(scale)), INT32_MAX / 2);
+}
+
 // One world unit per two picture pixels, anchored with its top-left corner at (x, y), or
 // with its lower-left corner there when `above` is set. The picture is already see-through
 // where its transparent colour was.
 void stretchPicture(PaintFrame& frame, const QImage& picture, int x, int y, bool above) {
     if (picture.isNull())
         return;
-    const int w = 2 * int(picture.width() * frame.view.Scale);
-    const int h = 2 * int(picture.height() * frame.view.Scale);
+    const int w = stretchedSize(picture.width(), frame.view.Scale);
+    const int h = stretchedSize(picture.height(), frame.view.Scale);
     if (w <= 0 || h <= 0)
         return;
     const QRect target(x, above ? y - h : y, w, h);

@@ -2,6 +2,7 @@
 // labels of the links that take part in the second pass.
 #include "view/label_text.h"
 #include "view/qt/layers.h"
+#include "view/transform.h"
 
 #include <QLocale>
 #include <cmath>
@@ -27,7 +28,8 @@ void paintLine(PaintFrame& frame, const CLink* link) {
         frame.raster.line(p.x, p.y, q.x, q.y, qRgb(0x80, 0x80, 0xC0));
         return;
     }
-    const int shade = int(230 - 70 * std::fabs(link->Value));
+    // Exact and saturating: a file may hold any coefficient.
+    const int shade = truncToInt(230 - 70 * std::fabs(static_cast<long double>(link->Value)));
     frame.twoToneLine(shade, 255, float(from->X), float(from->Y), float(to->X), float(to->Y));
 }
 
@@ -57,7 +59,7 @@ QRgb arrowColour(PaintFrame& frame, const CLink* link) {
     }
     if (startsWithStar(to->Name))
         return qRgb(0xE8, 0xE8, 0xE8);
-    const int g = int(250 - 70 * std::fabs(link->Value));
+    const int g = truncToInt(250 - 70 * std::fabs(static_cast<long double>(link->Value)));
     return qRgb(g, g, g);
 }
 

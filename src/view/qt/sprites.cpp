@@ -100,11 +100,13 @@ QImage note() {
     return image;
 }
 
+// The bottom row stays white: it gives the transparent colour, so the white inside lets the
+// item show through while the border and the tick stay.
 QImage checkBox() {
     QImage image = blank(9, 10, White);
     QPainter p(&image);
     p.setPen(QColor(0x40, 0x40, 0x40));
-    p.drawRect(QRect(0, 1, 8, 8));
+    p.drawRect(QRect(0, 0, 8, 8));
     p.setPen(QColor(0x00, 0x00, 0x00));
     p.drawPolyline(QPolygon({QPoint(2, 4), QPoint(4, 6), QPoint(7, 1)}));
     return image;

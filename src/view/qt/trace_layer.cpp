@@ -2,6 +2,7 @@
 // framed bar as long as the trace's value and the source's name beside it.
 #include "view/label_text.h"
 #include "view/qt/layers.h"
+#include "view/transform.h"
 
 #include <QLocale>
 #include <cmath>
@@ -24,7 +25,9 @@ void paintTraceRow(PaintFrame& frame, const CVolume* trace, ScreenPoint s, int y
     const QRgb bar = blinking           ? qRgb(0x00, 0xFF, 0x00)
                      : trace->Value > 0 ? qRgb(0xE0, 0x20, 0x20)
                                         : qRgb(0x20, 0x20, 0xE0);
-    frame.raster.fillRect(x0 + 1, y0 + 1, x0 + 1 + int(20 * std::fabs(trace->Value)), y0 + 4, bar);
+    // The exact product: in single precision 20 * 0.7 rounds up to 14 before the truncation.
+    const int length = truncToInt(20 * std::fabs(static_cast<long double>(trace->Value)));
+    frame.raster.fillRect(x0 + 1, y0 + 1, x0 + 1 + length, y0 + 4, bar);
     const std::string caption =
         frame.eval.ShowValues ? valueText(trace->Value, 3, decimalPoint) + " " + trace->Source->Name
                               : trace->Source->Name;

@@ -40,6 +40,27 @@ TEST_F(LinkPaintTest, StrongLinkForCoefficientOne) {
     EXPECT_EQ(at(73, 50), rgb(0xE8, 0xE8, 0xE8));
 }
 
+// Sizes and shades from values are exact products: in single precision 20 * 0.7 rounds up to
+// 14 before the truncation, and 230 - 70 * 0.2 up to 216.
+TEST_F(LinkPaintTest, ValuesGiveTruncatedExactProducts) {
+    const struct {
+        float value;
+        int bar, shade, grey;
+    } rows[] = {{0.7f, 13, 181, 201}, {0.35f, 6, 205, 225}, {0.2f, 4, 215, 235}};
+    CLink* link = joined(0);
+    CVolume* trace = world.scheme.addTrace(item("", 50, 100, TypeReal, 0.25f), link->From);
+    world.eval.ShowVolumes = true;
+    for (const auto& row : rows) {
+        link->Value = -row.value;
+        trace->Value = row.value;
+        frame();
+        EXPECT_EQ(at(40, 50), rgb(255, row.shade, row.shade)) << row.value;
+        EXPECT_EQ(at(73, 50), rgb(row.grey, row.grey, row.grey)) << row.value;
+        EXPECT_EQ(at(51 + row.bar, 110), rgb(0xE0, 0x20, 0x20)) << row.value;
+        EXPECT_EQ(at(52 + row.bar, 110), rgb(255, 255, 255)) << row.value;
+    }
+}
+
 TEST_F(LinkPaintTest, HiddenLinksAndOverviewLevelsDrawNoArrowhead) {
     joined(1);
     world.view.ShowLinks = false;
@@ -140,6 +161,35 @@ TEST_F(PaintTest, BooleanThreshold) {
     frame();
     EXPECT_EQ(at(100, 60), painter.sprites.iBool1.pixel(6, 6));
     EXPECT_EQ(at(100, 60), rgb(0xFF, 0, 0));
+}
+
+// The fixed-value mark: a framed, ticked box at (sx - 1, sy + 1) through which the ball shows.
+TEST_F(PaintTest, FixedValueMarkKeepsItsBorderAndShowsTheBallInside) {
+    CPoint* p = item("", 100, 60);
+    frame();
+    const QRgb inside = at(101, 63);
+    EXPECT_EQ(inside, painter.sprites.iBall0.pixel(7, 9)); // a pixel of the ball
+    p->IsCust = 1;
+    frame();
+    const QRgb border = rgb(0x40, 0x40, 0x40);
+    const std::pair<int, int> edges[] = {{99, 61}, {107, 61}, {99, 69}, {107, 69}, {103, 69}};
+    for (const auto& [x, y] : edges)
+        EXPECT_EQ(at(x, y), border) << x << "," << y;
+    EXPECT_EQ(at(101, 63), inside);
+    EXPECT_EQ(at(101, 65), rgb(0, 0, 0));      // the tick
+    EXPECT_EQ(at(99, 70), rgb(255, 255, 255)); // the transparent bottom row
+}
+
+// The background spans 2 * trunc(width * Scale) pixels, the product taken exactly.
+TEST_F(PaintTest, BackgroundSizeIsTheExactProduct) {
+    painter.Background = QImage(10, 10, QImage::Format_RGB32);
+    painter.Background.fill(rgb(255, 0, 0));
+    painter.Background.setPixel(0, 9, rgb(255, 255, 255)); // the transparent colour
+    world.doc.BackGroundImage = "back.bmp";
+    world.view.Scale = 0.7f; // as a file may store it
+    frame();
+    EXPECT_EQ(at(10, 7), rgb(255, 0, 0)); // between the grid lines
+    EXPECT_NE(at(13, 7), rgb(255, 0, 0)); // single precision gives 2 * 7 = 14
 }
 
 // The rightmost dark column of a name written at (x, top).
