@@ -50,7 +50,7 @@ std::int64_t splitOffset(std::int64_t v) {
 
 void splitItem(Scheme& scheme, CPoint* item) {
     CPoint* output = scheme.cloneItem(item);
-    output->AndOr = 1;
+    scheme.setAndOr(output, 1);
     std::int64_t a = 1, b = -1;
     for (const CLink* l = item->OutLinks; l; l = l->NextOut) {
         a += std::int64_t{l->To->X} - item->X;
