@@ -72,6 +72,7 @@ struct CPoint : CVisual {
     std::string url;
 
     std::int32_t id = 0;
+    bool Vis = true; // beside the position: the hit tests read both for every link's target
     std::string Name;
     std::int32_t X = 0;
     std::int32_t Y = 0;
@@ -86,7 +87,6 @@ struct CPoint : CVisual {
     std::uint32_t NameColor = 0;
     std::int32_t Mark = 0;
     ViewEntry* ViewEntries = nullptr; // projection items only, newest first
-    bool Vis = true;
 
     // Indexes that let the destroy cascade and the readers avoid whole-scheme scans.
     CLink* InLinks = nullptr;           // links whose To is this item, in LinkList order
