@@ -60,12 +60,14 @@ TEST_F(AddressTest, AFailedFetchIsReportedAndChangesNothing) {
     }
     struct Case {
         QByteArray response;
-        std::string url, message;
+        std::string url, message, name = "link";
     };
     const Case cases[] = {
         {LoopbackServer::answer("404 Not Found", "<html>gone</html>"), server.url("/a.txt"),
          "(HTTP 404)"},
         {{}, refused, "refused"},
+        {{}, "ftp://127.0.0.1/a.txt", "ftp"},
+        {{}, server.url("/a.txt"), "Cannot write", std::string(300, 'x')},
     };
     makeScheme("first.txt", {"here"});
     start(path("first.txt"));
@@ -74,7 +76,7 @@ TEST_F(AddressTest, AFailedFetchIsReportedAndChangesNothing) {
         dialogs.messages.clear();
         server.response = c.response;
         world.eval.Running = true;
-        follow("link", c.url);
+        follow(c.name, c.url);
         ASSERT_EQ(dialogs.messages.size(), 1u);
         EXPECT_NE(dialogs.messages[0].text.find(c.message), std::string::npos)
             << dialogs.messages[0].text;
