@@ -41,6 +41,7 @@ struct SilentDialogs : UserDialogs {
 
 struct NoShell : ShellLauncher {
     bool open(const std::string&) override { return false; }
+    bool openFile(const std::string&) override { return false; }
 };
 struct NoEnd : ProgramEnd {
     void end(int) override {}

@@ -22,11 +22,12 @@ int main(int argc, char* argv[]) {
     lumeris::QtShellLauncher shell;
     lumeris::QtProgramEnd end;
     lumeris::QtClipboard clipboard;
-    lumeris::MainServices services{
-        dialogs, shell, end, &printer, lumeris::osLogonName, lumeris::localShortDate, &clipboard};
     const std::string folder = lumeris::programFolder(
         QCoreApplication::applicationDirPath().toStdString(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    lumeris::MainServices services{
+        dialogs,    shell, end, &printer, lumeris::osLogonName, lumeris::localShortDate,
+        &clipboard, folder};
     const std::string fileName = lumeris::startupFileName(argc, argv, folder);
 
     lumeris::Application windows(world, services, fileName);

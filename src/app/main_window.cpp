@@ -23,6 +23,9 @@ TfrmMain::TfrmMain(World& world, MainServices services, const std::string& fileN
                     mPictureChecked_ = true;
                 }),
       workflow_(world, services_.dialogs, workflowHooks(), &pictures_),
+      addresses_(world, workflow_,
+                 {services_.dialogs, services_.shell, IdHTTP1, services_.programFolder,
+                  [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); }}),
       editor_{world.scheme, world.view, world.input, world.doc, *this, &pictures_, &world.eval} {
     setObjectName("frmMain");
     setWindowTitle("Lumeris");
@@ -195,6 +198,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    addresses_.cancel(); // a fetch that never ends must not keep the program open
     Timer1.stop();
     QCoreApplication::quit();
 }

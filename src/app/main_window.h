@@ -11,8 +11,10 @@
 #include "platform/clipboard.h"
 #include "platform/csv_spreadsheet.h"
 #include "platform/program_end.h"
+#include "platform/qt/qt_http_client.h"
 #include "platform/qt/qt_picture_loader.h"
 #include "platform/shell_launcher.h"
+#include "program/open_address.h"
 #include "program/tick.h"
 #include "program/workflow.h"
 #include "program/world.h"
@@ -41,6 +43,7 @@ struct MainServices {
     std::function<std::string()> logonName; // the OS user name
     std::function<std::string()> shortDate; // today in the user's short date format
     Clipboard* clipboard = nullptr;         // null: copy and paste reach no clipboard
+    std::string programFolder{}; // where an item's address not found as given is looked for
 };
 
 // The windows created after the main window; start-up hands them over.
@@ -67,6 +70,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
     QAction* action(const std::string& name) const;
     QMenu* menu() const { return pmPaper; }
     Workflow& workflow() { return workflow_; }
+    // Opening the Selected item's address (the panel's open button calls openAddress).
+    AddressOpener& addresses() { return addresses_; }
     Surface& surface() { return surface_; }
     ScenePainter& painter() { return painter_; }
     Canvas* canvas() const { return DXDraw1; }
@@ -160,6 +165,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
     MovementStep movement_;
     QtPictureLoader pictures_;
     Workflow workflow_;
+    QtHttpClient IdHTTP1;
+    AddressOpener addresses_;
     Editor editor_;
     CsvSpreadsheet DdeClientConv1; // the workbook of the current folder, as lumeris-cli uses
     OtherWindows windows_;

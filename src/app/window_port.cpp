@@ -65,7 +65,9 @@ void TfrmMain::scrollPicture(int dx, int dy) {
     DXDraw1->update();
 }
 
-// Addresses open with a later part of the program; until then the item is only selected.
-void TfrmMain::openAddress(CPoint*) {}
+// The gestures make the item Selected before they open its address.
+void TfrmMain::openAddress(CPoint*) {
+    addresses_.openAddress();
+}
 
 } // namespace lumeris

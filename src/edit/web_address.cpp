@@ -1,5 +1,6 @@
 #include "edit/web_address.h"
 
+#include "model/scheme.h"
 #include "text/cp1251_case.h"
 
 #include <array>
@@ -16,6 +17,13 @@ bool isWebAddress(std::string_view text) {
         if (start.starts_with(prefix))
             return true;
     return false;
+}
+
+void setSelectedUrl(Scheme& scheme, const std::string& text) {
+    if (CPoint* item = scheme.Selected.item) {
+        item->url = text;
+        ++scheme.RedrawRequests;
+    }
 }
 
 } // namespace lumeris

@@ -5,11 +5,13 @@
 
 namespace lumeris {
 
-// An address (UTF-8) goes to its default handler; false when none took it.
+// An address or a file (UTF-8) goes to its default handler; false when none took it.
 class ShellLauncher {
   public:
     virtual ~ShellLauncher() = default;
     virtual bool open(const std::string& address) = 0;
+    // A file name, relative to the current folder or full; never read as a web address.
+    virtual bool openFile(const std::string& path) = 0;
 };
 
 } // namespace lumeris

@@ -34,7 +34,7 @@ class WindowPort {
     // Fast scroll: the picture the canvas shows, shifted by (dx, dy) canvas pixels onto the
     // back buffer, the uncovered strips filled with #FBFBFB, presented.
     virtual void scrollPicture(int dx, int dy) = 0;
-    // Opens the item's address.
+    // Opens the item's address; the gestures make the item Selected first.
     virtual void openAddress(CPoint* item) = 0;
 };
 

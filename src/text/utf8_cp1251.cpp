@@ -54,7 +54,37 @@ char32_t decode(std::string_view s, std::size_t& pos) {
     return c;
 }
 
+void encode(char32_t c, std::string& out) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+char32_t toCodePoint(unsigned char byte) {
+    if (byte < 0x80)
+        return byte;
+    if (byte >= 0xC0)
+        return 0x0410 + (byte - 0xC0);
+    const char32_t c = UpperHalf[byte - 0x80];
+    return c ? c : U'?';
+}
+
 } // namespace
+
+std::string cp1251ToUtf8(std::string_view bytes) {
+    std::string result;
+    result.reserve(bytes.size() * 2);
+    for (unsigned char byte : bytes)
+        encode(toCodePoint(byte), result);
+    return result;
+}
 
 std::string utf8ToCp1251(std::string_view utf8) {
     std::string result;

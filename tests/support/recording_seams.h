@@ -9,10 +9,15 @@
 
 namespace lumeris::test {
 
+// Addresses as given; files as "file:" + the name given.
 struct RecordingShell : ShellLauncher {
     std::vector<std::string> opened;
     bool open(const std::string& address) override {
         opened.push_back(address);
+        return true;
+    }
+    bool openFile(const std::string& path) override {
+        opened.push_back("file:" + path);
         return true;
     }
 };

@@ -14,7 +14,8 @@ class QtProgramEnd : public ProgramEnd {
 
 class QtShellLauncher : public ShellLauncher {
   public:
-    bool open(const std::string& address) override; // QDesktopServices, that is xdg-open
+    bool open(const std::string& address) override;  // QDesktopServices, that is xdg-open
+    bool openFile(const std::string& path) override; // as a local-file URL
 };
 
 } // namespace lumeris

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# End to end: following addresses with real clicks under Xvfb. A click on the label of the
+# demo's item "Вторая схема / Second scheme" replaces the scheme by second.txt; the label
+# "Назад / Back" there leads back, each jump saving the scheme it leaves. Every wait is bounded.
+# Usage: address.sh LUMERIS LUMERIS_CLI
+set -euo pipefail
+lumeris=$(realpath "$1")
+examples=$(realpath "$(dirname "$0")/../../examples")
+
+if [ -z "${LUMERIS_E2E_INSIDE:-}" ]; then
+  export LUMERIS_E2E_INSIDE=1
+  exec timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+
+scratch=$(mktemp -d)
+pid=
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+wait_for() {
+  local tenths=$1
+  shift
+  for ((i = 0; i < tenths; i++)); do
+    "$@" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+cp "$examples"/demo.txt "$examples"/second.txt "$examples"/lamp.bmp "$scratch"
+cd "$scratch"
+QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/demo.txt" >/dev/null 2>&1 &
+pid=$!
+wait_for 200 xdotool search --name "^demo - Lumeris$" || fail "no window for demo"
+sleep 0.5 # the first frame
+wid=$(xdotool search --name "^demo - Lumeris$" | head -n 1)
+
+# The canvas sits one pixel inside the window: canvas (x, y) is window (x + 1, y + 1). A
+# label starts 8 pixels right of its item's centre and rises above it.
+click() {
+  xdotool mousemove --window "$wid" $(($1 + 1)) $(($2 + 1))
+  sleep 0.1
+  xdotool click 1
+}
+
+# Demo: ScreenX -450, ScreenY -250, the item at (200, 160) is at canvas (650, 410).
+click 670 408
+wait_for 50 xdotool search --name "^second - Lumeris$" || fail "the label did not jump to second"
+[ -e demo.txt.bak ] || fail "leaving demo did not save it"
+
+# Second: ScreenX -300, ScreenY -200, "Назад / Back" at (0, 0) is at canvas (300, 200).
+sleep 0.3
+click 320 198
+wait_for 50 xdotool search --name "^demo - Lumeris$" || fail "the label did not jump back"
+[ -e second.txt.bak ] || fail "leaving second did not save it"
+echo "e2e address: ok"
