@@ -7,29 +7,7 @@
 set -euo pipefail
 root=$(realpath "$1")
 
-if [ -z "${LUMERIS_E2E_INSIDE:-}" ]; then
-  export LUMERIS_E2E_INSIDE=1
-  exec timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$root"
-fi
-
-scratch=$(mktemp -d)
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-wait_for() {
-  local tenths=$1
-  shift
-  for ((i = 0; i < tenths; i++)); do
-    "$@" >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "$0")/../support/xvfb.sh" 120 "$0" "$@"
 
 # Starts the command, waits for a visible window titled $1, then ends it with Ctrl+Q.
 show_and_end() {
