@@ -145,7 +145,6 @@ void TfrmMain::RefreshPropertiesPanel() {
     if (!windows_.frmProp)
         return;
     windows_.frmProp->RefreshPropertiesPanel();
-    world_.eval.PanelVisible = windows_.frmProp->isVisible();
 }
 
 void TfrmMain::FormResize() {
@@ -160,7 +159,6 @@ void TfrmMain::FormResize() {
         windows_.frmProp->hide();
     if (windows_.frmText)
         windows_.frmText->hide();
-    world_.eval.PanelVisible = false;
     ++world_.scheme.RedrawRequests;
 }
 

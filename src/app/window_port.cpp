@@ -17,7 +17,6 @@ void TfrmMain::refreshPropertiesPanel() {
 void TfrmMain::hidePropertiesPanel() {
     if (windows_.frmProp)
         windows_.frmProp->hide();
-    world_.eval.PanelVisible = false;
 }
 
 // The name editor comes with the properties panel; until then a new item stays unnamed.
