@@ -5,7 +5,6 @@
 #pragma once
 
 #include "app/canvas.h"
-#include "app/shell_windows.h"
 #include "edit/editor.h"
 #include "engine/commands.h"
 #include "platform/clipboard.h"
@@ -16,6 +15,8 @@
 #include "program/tick.h"
 #include "program/workflow.h"
 #include "program/world.h"
+#include "props/qt/prop_panel.h"
+#include "props/qt/text_windows.h"
 #include "view/movement.h"
 #include "view/qt/scene_painter.h"
 #include "view/qt/surface.h"
@@ -62,7 +63,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
     TfrmMain(World& world, MainServices services, const std::string& fileName);
     ~TfrmMain() override;
 
-    void setOtherWindows(const OtherWindows& windows) { windows_ = windows; }
+    // Takes the windows and connects the panel and the editor windows to the records.
+    void setOtherWindows(const OtherWindows& windows);
 
     QAction* action(const std::string& name) const;
     QMenu* menu() const { return pmPaper; }
@@ -149,6 +151,10 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void createCanvas();
     void runCreationStep(const std::string& fileName);
     void RefreshPropertiesPanel();
+    // Runs a handler of the panel or the editor windows on the records, then shows them.
+    void runProps(const PropsHandler& handler);
+    void showProps();
+    void applyEditShortcuts(bool suspended);
     StepHooks stepHooks();
     WorkflowHooks workflowHooks();
     TickHooks tickHooks();
@@ -165,6 +171,7 @@ class TfrmMain : public QMainWindow, public WindowPort {
     OtherWindows windows_;
     bool mPictureChecked_ = false;
     bool surfaceCreated_ = false;
+    bool shortcutsSuspended_ = false;
 
     QWidget* Panel1 = nullptr;
     Canvas* DXDraw1 = nullptr;
