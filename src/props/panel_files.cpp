@@ -3,6 +3,8 @@
 #include "props/panel.h"
 #include "text/utf8_cp1251.h"
 
+#include <memory>
+
 namespace lumeris {
 
 namespace {
@@ -36,8 +38,11 @@ void tbPhotoClick(Props& p, bool down, UserDialogs& dialogs, PictureLoader* pict
             const bool besideScheme = folderOf(*chosen) == folderOf(p.doc.FileName);
             item->photo = utf8ToCp1251(besideScheme ? fileNameOf(*chosen) : *chosen);
         }
-    if (!item->photo.empty() && pictures)
+    if (!item->photo.empty() && pictures) {
         item->PhotoImage = pictures->loadPhoto(item->photo, p.doc.FileName);
+        if (!item->PhotoImage) // a file that is no picture leaves an empty one, silently
+            item->PhotoImage = std::make_unique<Picture>();
+    }
     RefreshPropertiesPanel(p);
     ++p.scheme.RedrawRequests;
 }

@@ -177,6 +177,20 @@ TEST_F(PanelTest, PhotoBesideTheSchemeIsStoredByName) {
     }
     tbPhotoClick(p, false, dialogs, nullptr); // releasing the button removes the picture
     EXPECT_EQ(item->photo, "");
+
+    // A file that is no picture: the name stays, the picture is empty, no message.
+    struct NoPictures : PictureLoader {
+        std::unique_ptr<Picture> loadPhoto(const std::string&, const std::string&) override {
+            return nullptr;
+        }
+        void loadBackground(const Document&) override {}
+    } bad;
+    dialogs.files.push_back(std::string("/data/maps/notes.txt"));
+    tbPhotoClick(p, true, dialogs, &bad);
+    EXPECT_EQ(item->photo, "notes.txt");
+    EXPECT_NE(item->PhotoImage, nullptr);
+    EXPECT_TRUE(panel.PhotoDown);
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(PanelTest, NameEditorCaretAndWidth) {

@@ -231,6 +231,8 @@ void TfrmProp::bind(PropsRun runner, const PanelActions& actions, UserDialogs* d
     connect(tbConvertLinkToItem, &QToolButton::clicked, this,
             [this] { run(tbConvertLinkToItemClick); });
     connect(Button1, &QPushButton::clicked, this, [this] { run(ePropNameEnter); });
+    if (actions.openAddress)
+        connect(sbOpenUrl, &QToolButton::clicked, this, actions.openAddress);
 
     const std::pair<QToolButton*, QAction*> bound[] = {{tbarPoint[0], actions.aDelete},
                                                        {tbarPoint[1], actions.aClone},

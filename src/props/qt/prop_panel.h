@@ -23,6 +23,7 @@ struct PanelActions {
     QAction* aClone = nullptr;
     QAction* aSplit = nullptr;
     QAction* aUnite = nullptr;
+    std::function<void()> openAddress; // sbOpenUrl: opens the selected item's address
 };
 
 class TfrmProp : public QFrame {
