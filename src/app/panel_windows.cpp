@@ -27,10 +27,14 @@ char localeDecimalPoint() {
 void TfrmMain::setOtherWindows(const OtherWindows& windows) {
     windows_ = windows;
     const PropsRun run = [this](const PropsHandler& handler) { runProps(handler); };
+    PanelActions actions{
+        action("aDelete"), action("aClone"), action("aSplit"), action("aUnite"), {}};
+    actions.openAddress = [this] {
+        if (CPoint* item = world_.scheme.Selected.item)
+            openAddress(item);
+    };
     if (windows_.frmProp)
-        windows_.frmProp->bind(
-            run, {action("aDelete"), action("aClone"), action("aSplit"), action("aUnite")},
-            &services_.dialogs, &pictures_);
+        windows_.frmProp->bind(run, actions, &services_.dialogs, &pictures_);
     if (windows_.frmText)
         windows_.frmText->bind(run);
     if (windows_.frmProp2)
