@@ -48,11 +48,16 @@ void place(Props& p, int x, int y) {
     panel.Top = y;
 }
 
-// ePropName := name: its change handler writes the same name back.
-void showName(Props& p, const std::string& name) {
-    if (p.panel.Name != name)
+// ePropName := name: its change handler writes the same name back. The name is saved for Esc
+// when the panel is filled for an object, not on every tick's refresh, which would save
+// what the user is typing.
+void showName(Props& p, const void* object, const std::string& name) {
+    PanelState& panel = p.panel;
+    if (panel.Name != name)
         ePropNameChange(p, name);
-    p.panel.SavedName = name;
+    if (!panel.Visible || panel.FilledFor != object)
+        panel.SavedName = name;
+    panel.FilledFor = object;
 }
 
 void showOnce(Props& p) {
@@ -78,14 +83,12 @@ void refreshItem(Props& p, CPoint* item) {
     place(p, ToScreenX(p.view, float(item->X)) + 8, ToScreenY(p.view, float(item->Y)) + 10);
     panel.KnobLeft = {knobLeft((item->Value + 1) / 2), knobLeft(item->AndOr),
                       knobLeft((item->Custom + 1) / 2)};
-    showName(p, item->Name);
+    showName(p, item, item->Name);
     panel.ValueText = formatPanelNumber(item->Value, p.env.DecimalPoint);
     panel.AndOrText = formatPanelNumber(item->AndOr, p.env.DecimalPoint);
-    if (!p.env.CustomFocused) {
-        const std::string custom = formatPanelNumber(item->Custom, p.env.DecimalPoint);
-        if (panel.CustomText != custom)
-            ePropCustomChange(p, custom);
-    }
+    // Only shown: reading it back as typed would change IsCust by merely selecting the item.
+    if (!p.env.CustomFocused)
+        panel.CustomText = formatPanelNumber(item->Custom, p.env.DecimalPoint);
     panel.CheckLook = item->IsCust == 1 ? PanelState::Check::Ticked : PanelState::Check::Unticked;
     panel.Www = item->url;
     panel.OpenUrlEnabled = !panel.Www.empty();
@@ -102,7 +105,7 @@ void refreshLink(Props& p, CLink* link) {
     place(p, ToScreenX(p.view, float(p.scheme.LinkHandleX)) + 9,
           ToScreenY(p.view, float(p.scheme.LinkHandleY)) + 10);
     panel.KnobLeft[0] = knobLeft((link->Value + 1) / 2);
-    showName(p, link->Name);
+    showName(p, link, link->Name);
     panel.ValueText = formatPanelNumber(link->Value, p.env.DecimalPoint);
     panel.ItemMode = false;
     panel.Height = LinkPanelHeight;

@@ -38,7 +38,8 @@ struct PanelState {
     // The user's displacement of the panel from its default spot, kept across selections.
     int PanelOffsetX = 0;
     int PanelOffsetY = 0;
-    std::string SavedName; // the name when the panel or the name editor was filled
+    std::string SavedName;           // the name when the panel or the name editor was filled
+    const void* FilledFor = nullptr; // the object the panel was last filled for (never read)
 
     bool RunnerDragging = false;
     bool PanelDragging = false;

@@ -97,6 +97,16 @@ TEST_F(PanelTest, TypedFixedValues) {
     EXPECT_EQ(boolean->IsCust, 0);
 }
 
+TEST_F(PanelTest, SelectingAnItemLeavesItsFixedValueAlone) {
+    CPoint* fixedAtZero = scheme.createItem("zero", 0, 0);
+    scheme.setIsCust(fixedAtZero, 1);
+    selectNew()->Custom = 0.5f;
+    RefreshPropertiesPanel(p);
+    select(fixedAtZero);
+    EXPECT_EQ(panel.CustomText, "0.0000");
+    EXPECT_EQ(fixedAtZero->IsCust, 1);
+}
+
 TEST_F(PanelTest, OneWheelNotchFixesTheValue) {
     CPoint* item = selectNew();
     FormMouseWheel(p, 120);
@@ -112,6 +122,7 @@ TEST_F(PanelTest, NameEscRestoresAndDeselects) {
     CPoint* item = selectNew();
     ePropNameChange(p, "Itemxy");
     EXPECT_EQ(item->Name, "Itemxy");
+    RefreshPropertiesPanel(p); // the next tick
     ePropNameEscape(p);
     EXPECT_EQ(item->Name, "Item");
     EXPECT_FALSE(panel.Visible);
