@@ -41,7 +41,8 @@ Application::Application(World& world, MainServices services, const std::string&
     // Its outer height, title bar included: the frame is known once the window exists.
     frmProp2.winId();
     const QMargins frame = frmProp2.windowHandle()->frameMargins();
-    frmProp2.move(4, screenHeight - (frmProp2.height() + frame.top() + frame.bottom()) - 100);
+    frmProp2.resize(599 - frame.left() - frame.right(), 199 - frame.top() - frame.bottom());
+    frmProp2.move(4, screenHeight - 199 - 100);
     frmProp.setParent(&frmMain, Qt::FramelessWindowHint);
     frmText.setParent(&frmMain, Qt::FramelessWindowHint);
     frmProp.hide();

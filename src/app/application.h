@@ -5,9 +5,10 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
-#include "app/shell_windows.h"
 #include "import/qt/matrix_dialog.h"
 #include "program/world.h"
+#include "props/qt/prop_panel.h"
+#include "props/qt/text_windows.h"
 
 #include <memory>
 #include <random>

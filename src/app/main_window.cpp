@@ -115,9 +115,8 @@ TickHooks TfrmMain::tickHooks() {
     hooks.step = stepHooks();
     hooks.refreshPropertiesPanel = [this] { RefreshPropertiesPanel(); };
     hooks.easeZoom = [this] { EaseZoom(world_.scheme, world_.view, world_.input); };
-    hooks.textWindowVisible = [this] {
-        return windows_.frmProp2 && windows_.frmProp2->isVisible();
-    };
+    hooks.textWindowVisible = [this] { return world_.panel.TextVisible; };
+    hooks.panelVisible = [this] { return world_.panel.Visible; };
     hooks.repaint = [this] { Repaint(false); };
     return hooks;
 }
@@ -128,6 +127,7 @@ StepHooks TfrmMain::stepHooks() {
     hooks.spreadsheet = &DdeClientConv1;
     hooks.repaintItems = [this] { Repaint(true); };
     hooks.processMessages = [] { QCoreApplication::processEvents(); };
+    hooks.panelVisible = [this] { return world_.panel.Visible; };
     return hooks;
 }
 
@@ -138,17 +138,15 @@ void TfrmMain::Timer1Timer() {
 
 void TfrmMain::Repaint(bool ItemsOnly) {
     const int presented = surface_.Presented;
-    painter_.TextWindowVisible = windows_.frmProp2 && windows_.frmProp2->isVisible();
+    painter_.TextWindowVisible = world_.panel.TextVisible;
+    painter_.PanelVisible = world_.panel.Visible;
     painter_.Repaint(ItemsOnly);
     if (surface_.Presented != presented)
         DXDraw1->update();
 }
 
 void TfrmMain::RefreshPropertiesPanel() {
-    if (!windows_.frmProp)
-        return;
-    windows_.frmProp->RefreshPropertiesPanel();
-    world_.eval.PanelVisible = windows_.frmProp->isVisible();
+    runProps(lumeris::RefreshPropertiesPanel);
 }
 
 void TfrmMain::FormResize() {
@@ -159,11 +157,10 @@ void TfrmMain::FormResize() {
     }
     if (!surfaceCreated_)
         return;
-    if (windows_.frmProp)
-        windows_.frmProp->hide();
-    if (windows_.frmText)
-        windows_.frmText->hide();
-    world_.eval.PanelVisible = false;
+    runProps([](Props& p) {
+        hidePanel(p);
+        lumeris::hideNameEditor(p);
+    });
     ++world_.scheme.RedrawRequests;
 }
 

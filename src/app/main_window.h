@@ -5,7 +5,6 @@
 #pragma once
 
 #include "app/canvas.h"
-#include "app/shell_windows.h"
 #include "edit/editor.h"
 #include "engine/commands.h"
 #include "platform/clipboard.h"
@@ -18,6 +17,8 @@
 #include "program/tick.h"
 #include "program/workflow.h"
 #include "program/world.h"
+#include "props/qt/prop_panel.h"
+#include "props/qt/text_windows.h"
 #include "view/movement.h"
 #include "view/qt/scene_painter.h"
 #include "view/qt/surface.h"
@@ -65,7 +66,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
     TfrmMain(World& world, MainServices services, const std::string& fileName);
     ~TfrmMain() override;
 
-    void setOtherWindows(const OtherWindows& windows) { windows_ = windows; }
+    // Takes the windows and connects the panel and the editor windows to the records.
+    void setOtherWindows(const OtherWindows& windows);
 
     QAction* action(const std::string& name) const;
     QMenu* menu() const { return pmPaper; }
@@ -154,6 +156,10 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void createCanvas();
     void runCreationStep(const std::string& fileName);
     void RefreshPropertiesPanel();
+    // Runs a handler of the panel or the editor windows on the records, then shows them.
+    void runProps(const PropsHandler& handler);
+    void showProps();
+    void applyEditShortcuts(bool suspended);
     StepHooks stepHooks();
     WorkflowHooks workflowHooks();
     TickHooks tickHooks();
@@ -172,6 +178,7 @@ class TfrmMain : public QMainWindow, public WindowPort {
     OtherWindows windows_;
     bool mPictureChecked_ = false;
     bool surfaceCreated_ = false;
+    bool shortcutsSuspended_ = false;
 
     QWidget* Panel1 = nullptr;
     Canvas* DXDraw1 = nullptr;

@@ -1,7 +1,10 @@
 // The main window as the canvas's gestures and the edit commands see it.
 #include "app/main_window.h"
 
+#include "props/name_editor.h"
+
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QMenu>
 
 namespace lumeris {
@@ -15,19 +18,19 @@ void TfrmMain::refreshPropertiesPanel() {
 }
 
 void TfrmMain::hidePropertiesPanel() {
-    if (windows_.frmProp)
-        windows_.frmProp->hide();
-    world_.eval.PanelVisible = false;
+    runProps(hidePanel);
 }
 
-// The name editor comes with the properties panel; until then a new item stays unnamed.
-void TfrmMain::openNameEditor(int) {}
+void TfrmMain::openNameEditor(int clickX) {
+    runProps([clickX](Props& p) { OpenNameEditor(p, clickX); });
+}
 
-void TfrmMain::typeIntoNameEditor(char) {}
+void TfrmMain::typeIntoNameEditor(char typed) {
+    runProps([typed](Props& p) { lumeris::typeIntoNameEditor(p, typed); });
+}
 
 void TfrmMain::hideNameEditor() {
-    if (windows_.frmText)
-        windows_.frmText->hide();
+    runProps(lumeris::hideNameEditor);
 }
 
 void TfrmMain::popupMenu(int x, int y) {
@@ -42,15 +45,13 @@ void TfrmMain::processMessages() {
 void TfrmMain::focusFollowsPointer() {
     if (!isVisible())
         return;
-    for (QWidget* editor :
-         {static_cast<QWidget*>(windows_.frmProp), static_cast<QWidget*>(windows_.frmText)})
-        if (editor && editor->isVisible()) {
-            editor->setFocus();
-            return;
-        }
-    if (windows_.frmProp2 && windows_.frmProp2->isVisible())
-        return; // the text window's memo keeps what focus it has
-    DXDraw1->setFocus();
+    const PanelState& panel = world_.panel;
+    if (panel.Visible && windows_.frmProp)
+        windows_.frmProp->focusName();
+    else if (panel.EditorVisible && windows_.frmText)
+        windows_.frmText->Edit1->setFocus();
+    else if (!panel.TextVisible) // else the text window's memo keeps what focus it has
+        DXDraw1->setFocus();
 }
 
 bool TfrmMain::surfaceCanDraw() {

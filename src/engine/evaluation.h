@@ -10,7 +10,6 @@ struct Evaluation {
     bool StepInProgress = false;
     bool TeachPending = false;
     float HeldValue = 0;       // the value held on the properties panel's slider; 0 means none
-    bool PanelVisible = false; // the properties panel is shown (the hold phase needs it)
 
     bool Running = true; // the run toggle, menu item mRunning
     int TickCount = 100;

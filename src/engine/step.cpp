@@ -89,10 +89,10 @@ void spreadAndCombine(Scheme& scheme, StepCache& cache, bool planned, bool teach
 }
 
 // Re-applies the value the user holds on the properties panel's slider.
-void hold(Scheme& scheme, const Evaluation& eval) {
+void hold(Scheme& scheme, const Evaluation& eval, const StepHooks& hooks) {
     CPoint* const selected = scheme.Selected.item;
-    if (scheme.EditState == EditItemSelected && selected && eval.PanelVisible &&
-        eval.HeldValue != 0.0f)
+    if (scheme.EditState == EditItemSelected && selected && hooks.panelVisible &&
+        hooks.panelVisible() && eval.HeldValue != 0.0f)
         assign(scheme, selected, selected, eval.HeldValue);
 }
 
@@ -117,7 +117,7 @@ bool propagationStep(Scheme& scheme, Evaluation& eval, bool repaintAfter, bool f
         if (!shapeKept)
             cache.PlanBuilt = false;
         spreadAndCombine(scheme, cache, planned && shapeKept, eval.TeachPending);
-        hold(scheme, eval);
+        hold(scheme, eval, hooks);
         if (hooks.spreadsheet)
             hooks.spreadsheet->endStep();
         // The step's own changes (traces made, coefficients taught) keep the record good but

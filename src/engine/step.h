@@ -16,6 +16,7 @@ struct StepHooks {
     SpreadsheetLink* spreadsheet = nullptr; // the link of items with a "DDE:" address
     std::function<void()> repaintItems;     // Repaint with ItemsOnly set, for repaint-after
     std::function<void()> processMessages;  // let the window system process pending messages
+    std::function<bool()> panelVisible;     // the properties panel is shown (empty: it is not)
 };
 
 // Runs one step when it is due: SchemeChanged set, no mouse button held, no step in

@@ -11,14 +11,15 @@ void blink(Scheme& scheme, Evaluation& eval) {
 }
 
 // The tooltip of a hovered item shows after a dwell of 11 to 29 ticks.
-void dwell(Scheme& scheme, const Evaluation& eval, Interaction& input, const TickHooks& hooks) {
+void dwell(Scheme& scheme, Interaction& input, const TickHooks& hooks) {
     CPoint* const item = scheme.Hovered.item;
     if (scheme.HoverKind != HoverItem || !item || input.HoverDwell < 0)
         return;
     ++input.HoverDwell;
     const bool textWindow = hooks.textWindowVisible && hooks.textWindowVisible();
-    if (input.HoverDwell >= 11 && input.HoverDwell <= 29 && !item->text.empty() &&
-        !eval.PanelVisible && !textWindow && scheme.MouseButtonState == MouseButtonNone)
+    const bool panel = hooks.panelVisible && hooks.panelVisible();
+    if (input.HoverDwell >= 11 && input.HoverDwell <= 29 && !item->text.empty() && !panel &&
+        !textWindow && scheme.MouseButtonState == MouseButtonNone)
         ++scheme.RedrawRequests;
 }
 
@@ -35,7 +36,7 @@ void timerTick(Scheme& scheme, Evaluation& eval, Interaction& input, const TickH
         blink(scheme, eval);
     if (hooks.easeZoom)
         hooks.easeZoom();
-    dwell(scheme, eval, input, hooks);
+    dwell(scheme, input, hooks);
     if (scheme.ViewSwitchFrame != 0)
         scheme.stepViewSwitch();
     if (scheme.BusyDepth == 0 && hooks.repaint)

@@ -17,6 +17,7 @@ struct TickHooks {
     std::function<void()> refreshPropertiesPanel; // RefreshPropertiesPanel
     std::function<void()> easeZoom;               // one step of the scale easing
     std::function<bool()> textWindowVisible;      // the text window (TfrmProp2) is shown
+    std::function<bool()> panelVisible;           // the properties panel (TfrmProp) is shown
     std::function<void()> repaint;                // Repaint with ItemsOnly clear
 };
 

@@ -7,6 +7,7 @@
 #include "engine/evaluation.h"
 #include "model/document.h"
 #include "model/scheme.h"
+#include "props/panel_state.h"
 #include "view/view_state.h"
 
 namespace lumeris {
@@ -17,6 +18,7 @@ struct World {
     Evaluation eval;
     Interaction input;
     Document doc;
+    PanelState panel; // the properties panel and the two editor windows
 };
 
 } // namespace lumeris

@@ -201,10 +201,11 @@ TEST(Tick, HoverDwellAsksForTheTooltipFrames) {
     EXPECT_EQ(requested.back(), 29);
 
     input.HoverDwell = 12;
-    f.e.PanelVisible = true;
+    TickHooks panelShown;
+    panelShown.panelVisible = [] { return true; };
     const int before = f.s.RedrawRequests;
     f.e.TickCount = 101;
-    timerTick(f.s, f.e, input, {});
+    timerTick(f.s, f.e, input, panelShown);
     EXPECT_EQ(f.s.RedrawRequests, before);
     EXPECT_EQ(input.HoverDwell, 13);
 }

@@ -1,7 +1,10 @@
 // The optimised step against a straightforward reading of the rules, bit for bit, on random
-// schemes that are edited between steps (types, links, deletions, reversal, held values).
+// schemes that are edited between steps (types, links, deletions, reversal, held values and
+// the properties panel's edits).
+#include "edit/interaction.h"
 #include "engine/dump.h"
 #include "engine/step.h"
+#include "props/panel.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +16,13 @@
 using namespace lumeris;
 
 namespace {
+
+// The random edits select items as the panel does; the panel stays shown.
+StepHooks panelShown() {
+    StepHooks hooks;
+    hooks.panelVisible = [] { return true; };
+    return hooks;
+}
 
 // The rules as written: eager resets and a linear search for every trace.
 namespace reference {
@@ -143,7 +153,7 @@ void step(Scheme& s, const Evaluation& e) {
     for (CPoint* p = s.ItemList; p; p = p->Next)
         combine(s, p, e.TeachPending);
     CPoint* sel = s.Selected.item;
-    if (s.EditState == EditItemSelected && sel && e.PanelVisible && e.HeldValue != 0.0f)
+    if (s.EditState == EditItemSelected && sel && e.HeldValue != 0.0f)
         reference::assign(s, sel, sel, e.HeldValue);
 }
 
@@ -216,7 +226,7 @@ class RandomWorld {
   private:
     void editOnce(Scheme& s, Evaluation& e, bool referenceSide) {
         const int items = s.ItemCount;
-        switch (pick(15)) {
+        switch (pick(16)) {
         case 0:
             s.setType(itemAt(s, pick(items)), static_cast<std::uint8_t>(pickType()));
             break;
@@ -236,7 +246,6 @@ class RandomWorld {
         case 5:
             s.Selected.item = itemAt(s, pick(items));
             s.EditState = EditItemSelected;
-            e.PanelVisible = true;
             e.HeldValue = pick(2) ? pickValue() : 0.0f;
             break;
         case 6:
@@ -267,12 +276,63 @@ class RandomWorld {
             s.setType(p, type);
             break;
         }
+        case 13:
+            panelEdit(s, e);
+            break;
         default:
             itemAt(s, pick(items))->Custom = pickValue();
             break;
         }
     }
 
+  public:
+    // What the properties panel does to the selected item or link; both sides run the same
+    // handlers, so the step's caches must follow every write they make.
+    void panelEdit(Scheme& s, Evaluation& e) {
+        ViewState view;
+        Interaction input;
+        Document doc;
+        PanelState panel;
+        Props p{s, view, input, e, doc, panel, {}};
+        p.env.DecimalPoint = pick(2) ? ',' : '.';
+        if (pick(4) == 0 && s.LinkCount > 0) {
+            s.Selected = {nullptr, linkAt(s, pick(s.LinkCount))};
+            s.EditState = EditLinkSelected;
+        } else {
+            s.Selected = {itemAt(s, pick(s.ItemCount)), nullptr};
+            s.EditState = EditItemSelected;
+        }
+        RefreshPropertiesPanel(p);
+        static const char* const typed[] = {"0.5", "0,25", "abc", "3", "-0.75", "0"};
+        switch (pick(6)) {
+        case 0:
+            iRunnerBar1MouseDown(p, pick(3), pick(70) - 5);
+            iRunnerBar1MouseMove(p, pick(3), pick(70) - 5);
+            iRunnerBar1MouseUp(p);
+            break;
+        case 1:
+            ePropCustomChange(p, typed[pick(6)]);
+            break;
+        case 2:
+            FormMouseWheel(p, pick(2) ? 120 : -240);
+            break;
+        case 3: {
+            static const std::uint8_t types[] = {0, 1, 3, 2, 4};
+            SetLogicType(p, types[pick(5)]);
+            break;
+        }
+        case 4:
+            tbConvertLinkToItemClick(p);
+            break;
+        default:
+            iCbMouseDown(p);
+            iCbMouseUp(p);
+            break;
+        }
+        RefreshPropertiesPanel(p);
+    }
+
+  private:
     // Sets a value as the program's panel and wheel do: assign on any item, for itself or
     // for another source.
     void setValue(Scheme& s, bool referenceSide) {
@@ -318,7 +378,7 @@ TEST(ReferenceStep, OptimisedStepMatchesTheRulesBitForBit) {
         for (int step = 0; step < 25; ++step) {
             fastRng.edit(fast, fastEval, false);
             slowRng.edit(slow, slowEval, true);
-            ASSERT_TRUE(propagationStep(fast, fastEval, false, true));
+            ASSERT_TRUE(propagationStep(fast, fastEval, false, true, panelShown()));
             reference::step(slow, slowEval);
             ASSERT_EQ(exactState(fast), exactState(slow)) << "seed " << seed << " step " << step;
         }
@@ -337,9 +397,30 @@ TEST(ReferenceStep, LongTraceListsMatchTheRulesBitForBit) {
         for (int step = 0; step < 12; ++step) {
             fastRng.edit(fast, fastEval, false);
             slowRng.edit(slow, slowEval, true);
-            ASSERT_TRUE(propagationStep(fast, fastEval, false, true));
+            ASSERT_TRUE(propagationStep(fast, fastEval, false, true, panelShown()));
             reference::step(slow, slowEval);
             ASSERT_EQ(exactState(fast), exactState(slow)) << "seed " << seed << " step " << step;
+        }
+    }
+}
+
+// The panel's edits land on a scheme whose step has settled into its plan.
+TEST(ReferenceStep, PanelEditsBetweenSteadyStepsMatchTheRules) {
+    for (unsigned seed = 500; seed < 560; ++seed) {
+        Scheme fast, slow;
+        Evaluation fastEval, slowEval;
+        RandomWorld fastRng(seed), slowRng(seed);
+        fastRng.build(fast, 6 + seed % 15, static_cast<int>(10 + seed % 30));
+        slowRng.build(slow, 6 + seed % 15, static_cast<int>(10 + seed % 30));
+        for (int round = 0; round < 8; ++round) {
+            for (int step = 0; step < 5; ++step) {
+                fast.SchemeChanged = slow.SchemeChanged = true;
+                ASSERT_TRUE(propagationStep(fast, fastEval, false, true, panelShown()));
+                reference::step(slow, slowEval);
+                ASSERT_EQ(exactState(fast), exactState(slow)) << "seed " << seed;
+            }
+            fastRng.panelEdit(fast, fastEval);
+            slowRng.panelEdit(slow, slowEval);
         }
     }
 }

@@ -29,9 +29,12 @@ struct Net {
         l->Value = c;
         return l;
     }
+    bool panelVisible = false;
     bool step() {
         s.SchemeChanged = true;
-        return propagationStep(s, e, false, true);
+        StepHooks hooks;
+        hooks.panelVisible = [this] { return panelVisible; };
+        return propagationStep(s, e, false, true, hooks);
     }
     const CVolume* trace(CPoint* owner, CPoint* source) { return s.findTrace(owner, source); }
 };
@@ -236,7 +239,7 @@ TEST(Step, HeldValueIsReappliedUnlessZero) {
     n.link(b, a, 0.5f);
     n.s.Selected.item = a;
     n.s.EditState = EditItemSelected;
-    n.e.PanelVisible = true;
+    n.panelVisible = true;
     n.e.HeldValue = 0.7f;
     n.step();
     EXPECT_EQ(a->Value, 0.7f);
@@ -244,7 +247,7 @@ TEST(Step, HeldValueIsReappliedUnlessZero) {
     n.step();
     EXPECT_EQ(a->Value, 0.0f);
     n.e.HeldValue = 0.7f;
-    n.e.PanelVisible = false;
+    n.panelVisible = false;
     n.step();
     EXPECT_EQ(a->Value, 0.0f);
 }

@@ -87,7 +87,7 @@ void ScenePainter::paintLayers(bool ItemsOnly) {
     paintItems(frame, sprites);
     paintTraces(frame, sprites);
     frame.setFontSize(nameFontSize(view.Scale));
-    paintOverlay(frame, {world_.eval.PanelVisible, TextWindowVisible});
+    paintOverlay(frame, {PanelVisible, TextWindowVisible});
     paintMarks(frame);
 }
 

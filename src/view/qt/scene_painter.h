@@ -25,6 +25,7 @@ class ScenePainter {
     // Inputs from the main window.
     QImage Background;              // bmpBackground; drawn unless BackGroundImage is "none"
     bool TextWindowVisible = false; // no tooltip while the text window is shown
+    bool PanelVisible = false;      // nor while the properties panel is
     // Set by the print command together with a raised RedrawRequests: the next full frame
     // is drawn without the grid and printed on Printer (owned by the caller; when it is
     // null the request is dropped).

@@ -284,7 +284,7 @@ TEST_F(PaintTest, TooltipBoxEdges) {
     EXPECT_NE(at(240 - 10, top + 3), rgb(0, 0, 0));
 
     // No tooltip while the properties panel is shown.
-    world.eval.PanelVisible = true;
+    painter.PanelVisible = true;
     frame();
     EXPECT_NE(at(left + 1, top + 1), rgb(0xFF, 0xFF, 0xE0));
 }
