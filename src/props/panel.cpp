@@ -1,6 +1,7 @@
 #include "props/panel.h"
 
 #include "edit/interaction.h"
+#include "edit/web_address.h"
 #include "engine/step.h"
 #include "props/name_editor.h"
 #include "text/numbers.h"
@@ -207,6 +208,14 @@ void FormMouseWheel(Props& p, int delta) {
         scheme.SchemeChanged = true;
     }
     ++scheme.RedrawRequests;
+}
+
+void ePropWwwChange(Props& p, const std::string& text) {
+    if (!p.scheme.Selected.item)
+        return;
+    setSelectedUrl(p.scheme, text);
+    p.panel.Www = text;
+    p.panel.OpenUrlEnabled = !text.empty();
 }
 
 void ePropNameChange(Props& p, const std::string& text) {

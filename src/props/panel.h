@@ -54,6 +54,8 @@ void FormMouseWheel(Props& p, int delta);
 void ePropNameChange(Props& p, const std::string& text);
 void ePropNameEnter(Props& p); // Enter, or the default button "CR"
 void ePropNameEscape(Props& p);
+// The address field: every change becomes the selected item's url; the open button follows.
+void ePropWwwChange(Props& p, const std::string& text);
 
 // The five logic buttons pass 0, 1, 3, 2 and 4.
 void SetLogicType(Props& p, std::uint8_t type);

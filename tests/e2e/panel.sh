@@ -72,7 +72,7 @@ grep -q -P '^1\t100\t100\t1\t[^\t]*\t[^\t]*\t[^\t]*\t[^\t]*\t1\tRenamed\t' one.t
 # The first knob pressed at the bar's right end and held while the scheme runs.
 at 101 101
 xdotool click 1
-sleep 0.3
+sleep 0.6
 at 168 141 # iRunnerBar1 x 55, at (4, 22) in the panel
 xdotool mousedown 1
 sleep 0.6

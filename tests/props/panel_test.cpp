@@ -130,6 +130,19 @@ TEST_F(PanelTest, NameEscRestoresAndDeselects) {
     EXPECT_TRUE(scheme.Selected.empty());
 }
 
+TEST_F(PanelTest, TheAddressFieldWritesTheUrlAndEnablesOpening) {
+    CPoint* item = selectNew();
+    RefreshPropertiesPanel(p);
+    EXPECT_FALSE(p.panel.OpenUrlEnabled);
+    ePropWwwChange(p, "second.txt");
+    EXPECT_EQ(item->url, "second.txt");
+    EXPECT_TRUE(p.panel.OpenUrlEnabled);
+    RefreshPropertiesPanel(p);
+    EXPECT_EQ(p.panel.Www, "second.txt");
+    ePropWwwChange(p, "");
+    EXPECT_FALSE(p.panel.OpenUrlEnabled);
+}
+
 TEST_F(PanelTest, LeavingProjectionDropsTheView) {
     CPoint* viewpoint = selectNew(TypeProjection);
     scheme.findOrAddViewEntry(viewpoint, scheme.createItem("x", 0, 0));

@@ -140,7 +140,7 @@ void TfrmProp::createControls() {
     panItem = new QWidget(this);
     panItem->setObjectName("panItem");
     panItem->setGeometry(4, 82, 124, 69);
-    ePropWww = flatEdit(panItem, "ePropWww", {1, 3, 78, 16}, true);
+    ePropWww = flatEdit(panItem, "ePropWww", {1, 3, 78, 16}, false);
     SpeedButton1 = toolButton(panItem, "SpeedButton1", "...", "", {80, 0, 21, 22});
     sbOpenUrl = toolButton(panItem, "sbOpenUrl", "→", "Открыть файл", {102, 0, 21, 22});
     const char* const logicNames[5] = {"tbLogicBoolean", "tbLogicReal", "tbLogicFuzzy",
@@ -188,6 +188,10 @@ void TfrmProp::bind(PropsRun runner, const PanelActions& actions, UserDialogs* d
     connect(ePropName, &QLineEdit::textEdited, this, [this](const QString& text) {
         name_ = toCp1251(text);
         run([&](Props& p) { ePropNameChange(p, name_); });
+    });
+    connect(ePropWww, &QLineEdit::textEdited, this, [this](const QString& text) {
+        www_ = toCp1251(text);
+        run([&](Props& p) { ePropWwwChange(p, www_); });
     });
     connect(ePropCustom, &QLineEdit::textEdited, this, [this](const QString& text) {
         custom_ = toCp1251(text);
