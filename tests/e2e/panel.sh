@@ -6,29 +6,7 @@
 set -euo pipefail
 lumeris=$(realpath "$1")
 
-if [ -z "${LUMERIS_E2E_INSIDE:-}" ]; then
-  export LUMERIS_E2E_INSIDE=1
-  exec timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-
-scratch=$(mktemp -d)
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-wait_for() {
-  local tenths=$1
-  shift
-  for ((i = 0; i < tenths; i++)); do
-    "$@" >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "$0")/../support/xvfb.sh" 120 "$0" "$@"
 
 # Item "a" at canvas (100, 100) links into "b" at (300, 300).
 {
