@@ -9,7 +9,7 @@ namespace lumeris {
 struct Evaluation {
     bool StepInProgress = false;
     bool TeachPending = false;
-    float HeldValue = 0;       // the value held on the properties panel's slider; 0 means none
+    float HeldValue = 0; // the value held on the properties panel's slider; 0 means none
 
     bool Running = true; // the run toggle, menu item mRunning
     int TickCount = 100;
