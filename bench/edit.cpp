@@ -3,6 +3,7 @@
 //   and 300,000 links, against a bare loop over the same items and handles that converts the
 //   same points and computes the same distances; allocations per move are counted;
 // - one drag event of a band-chosen group of 10,000 items in that scheme.
+#include "allocation_count.h"
 #include "edit/canvas_gestures.h"
 #include "platform/no_window.h"
 #include "view/transform.h"
@@ -20,8 +21,6 @@ using namespace lumeris;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-
-std::size_t allocations = 0;
 
 constexpr int Items = 100000;
 constexpr int LinksPerItem = 3;
@@ -68,19 +67,6 @@ float bareLoop(const ViewState& view, const std::vector<float>& items,
 
 } // namespace
 
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-
 int main() {
     Scheme scheme;
     build(scheme);
@@ -108,9 +94,9 @@ int main() {
     PointerEvent move;
     float sink = 0;
     double hover = 1e9, floor = 1e9;
-    std::size_t allocated = 0;
+    long allocated = 0;
     for (int round = 0; round < 5; ++round) {
-        const std::size_t before = allocations;
+        const long before = allocations;
         auto start = Clock::now();
         for (int i = 0; i < Moves; ++i) {
             move.x = 37 * i % 1200;
@@ -125,7 +111,7 @@ int main() {
         floor = std::min(floor, millis(Clock::now() - start) / Moves);
     }
     std::printf("hover move, %d items, %d links: %.2f ms (bare loop %.2f ms, %.2fx), "
-                "%zu allocations in %d moves\n",
+                "%ld allocations in %d moves\n",
                 Items, Items * LinksPerItem, hover, floor, hover / floor, allocated, 5 * Moves);
 
     int chosen = 0;

@@ -1,6 +1,7 @@
 // The propagation step on three generated nets, each beside a floor measured in the same run:
 // a plain CSR sparse matrix-vector product with clamp over the same links (for the fuzzy
 // chain also over the same link-trace pairs, which is the work the rules require).
+#include "allocation_count.h"
 #include "engine/step.h"
 
 #include <algorithm>
@@ -15,26 +16,6 @@
 #include <vector>
 
 using namespace lumeris;
-
-namespace {
-
-std::atomic<long> allocations{0};
-
-} // namespace
-
-// Counts every allocation, so that the steady state can be shown to make none.
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 
 namespace lumeris::cli {
 
@@ -81,6 +82,16 @@ int writeSchemeOutput(const std::optional<std::string>& outPath, World& world) {
         printError("Can not write " + *outPath);
         return 4;
     }
+    return 0;
+}
+
+int readSourceFile(const std::string& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "Can not read %s\n", path.c_str());
+        return 4;
+    }
+    bytes.assign(std::istreambuf_iterator<char>(in), {});
     return 0;
 }
 

@@ -5,8 +5,6 @@
 #include "cli/io.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 namespace lumeris::cli {
 
@@ -15,13 +13,9 @@ int runLisp(const Arguments& args) {
         parseArguments(args, {.withValue = {"-o"}, .flags = {}, .positionalCount = 1});
     if (!parsed)
         return usage();
-    const std::string& path = parsed->positional[0];
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "Can not read %s\n", path.c_str());
-        return 4;
-    }
-    const std::string source((std::istreambuf_iterator<char>(in)), {});
+    std::string source;
+    if (const int status = readSourceFile(parsed->positional[0], source))
+        return status;
     World world;
     importLisp(world.scheme, source, 0, 0);
     return writeSchemeOutput(parsed->value("-o"), world);

@@ -7,8 +7,6 @@
 #include "text/utf8_cp1251.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 
 namespace lumeris::cli {
@@ -30,13 +28,9 @@ int runPaste(const Arguments& args) {
         parseArguments(args, {.withValue = {"--into", "-o"}, .flags = {}, .positionalCount = 1});
     if (!parsed)
         return usage();
-    const std::string& path = parsed->positional[0];
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "Can not read %s\n", path.c_str());
-        return 4;
-    }
-    const std::string source((std::istreambuf_iterator<char>(in)), {});
+    std::string source;
+    if (const int status = readSourceFile(parsed->positional[0], source))
+        return status;
     World world;
     if (const auto into = parsed->value("--into"))
         if (const int status = readSchemeInput(*into, world))
