@@ -10,7 +10,7 @@ if [ -z "${LUMERIS_SHOT_INSIDE:-}" ]; then
   bash tools/setup.sh build
   ninja -C build -j2
   export LUMERIS_SHOT_INSIDE=1
-  exec timeout 120 xvfb-run -a -s "-screen 0 1024x640x24" bash "$0"
+  exec timeout 120 xvfb-run -a -s "-screen 0 1024x640x24 -noreset" bash "$0"
 fi
 
 scratch=$(mktemp -d)

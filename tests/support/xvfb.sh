@@ -1,11 +1,12 @@
 # Sourced first by the tests that drive the real program under Xvfb:
 #   source tests/support/xvfb.sh SECONDS "$0" "$@"
-# runs the calling script again inside xvfb-run, bounded by SECONDS; then gives it a scratch
+# runs the calling script again inside xvfb-run, bounded by SECONDS (the server must not reset
+# when one program ends and before the next connects, hence -noreset); then gives it a scratch
 # folder that goes away when it ends (after the programs in `pid` and `pids` are ended),
 # `fail` and `wait_for`.
 if [ -z "${LUMERIS_E2E_INSIDE:-}" ]; then
   export LUMERIS_E2E_INSIDE=1
-  exec timeout "$1" xvfb-run -a -s "-screen 0 1280x1024x24" bash "${@:2}"
+  exec timeout "$1" xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "${@:2}"
 fi
 
 scratch=$(mktemp -d)
