@@ -44,6 +44,8 @@ const ActionRow ActionTable[] = {
     {"aShowVolumes", "Трассировка", "", "F4", &TfrmMain::aShowVolumesExecute},
     {"aShowValues", "Числа", "", "F3", &TfrmMain::aShowValuesExecute},
     {"aExitDontSave", "Выйти без сохранения", "", "Ctrl+Q", &TfrmMain::aExitDontSaveExecute},
+    {"aUndo", "Отменить", "", "Ctrl+Z", &TfrmMain::aUndoExecute},
+    {"aRedo", "Повторить", "", "Ctrl+Y", &TfrmMain::aRedoExecute},
 };
 
 } // namespace
@@ -62,6 +64,7 @@ void TfrmMain::createActions() {
         addAction(action);
         actions_[row.name] = action;
     }
+    actions_["aRedo"]->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
     // The check marks shown in the menu.
     actions_["aAlign"]->setCheckable(true);
     actions_["aShowValues"]->setCheckable(true);

@@ -1,11 +1,36 @@
 // The main window's edit commands: the core's commands with the system clipboard around them.
 #include "app/main_window.h"
 #include "edit/edit_commands.h"
+#include "program/history.h"
 
 namespace lumeris {
 
 void TfrmMain::aNewItemExecute() {
     lumeris::aNewItemExecute(editor_);
+}
+
+void TfrmMain::aUndoExecute() {
+    replayEdit(undoEdit);
+}
+
+void TfrmMain::aRedoExecute() {
+    replayEdit(redoEdit);
+}
+
+// The background picture follows its name back and forth; the panel and the canvas show what
+// the scheme holds now.
+void TfrmMain::replayEdit(void (*replay)(World&)) {
+    const std::string background = world_.doc.BackGroundImage;
+    replay(world_);
+    if (world_.doc.BackGroundImage != background) {
+        mPictureChecked_ = false;
+        if (world_.doc.BackGroundImage != "none")
+            pictures_.loadBackground(world_.doc);
+        syncChecks();
+    }
+    refreshPropertiesPanel();
+    ++world_.scheme.RedrawRequests;
+    Repaint(false);
 }
 
 void TfrmMain::aDeleteExecute() {

@@ -1,10 +1,12 @@
 // lumeris: the desktop program.
 #include "app/application.h"
+#include "app/edit_steps.h"
 #include "app/info_options.h"
 #include "app/program_folder.h"
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_seams.h"
+#include "program/history.h"
 
 #include <QApplication>
 #include <QPrinter>
@@ -13,10 +15,11 @@
 int main(int argc, char* argv[]) {
     if (const auto status = lumeris::answerInfoOption(argc, argv))
         return *status;
-    QApplication app(argc, argv);
+    lumeris::StepMarkingApplication app(argc, argv);
     QCoreApplication::setApplicationName("lumeris");
 
     lumeris::World world;
+    app.afterEvent = [&world] { lumeris::endEditStep(world); };
     QPrinter printer;
     lumeris::QtUserDialogs dialogs(nullptr, &printer);
     lumeris::QtShellLauncher shell;

@@ -130,7 +130,8 @@ void TfrmMain::aShowVolumesExecute() {
 void TfrmMain::mPictureClick() {
     if (!mPictureChecked_) {
         if (const auto file = services_.dialogs.pickPicture(workflow_.DialogFolder)) {
-            world_.doc.BackGroundImage = toCp1251(QString::fromStdString(*file));
+            world_.scheme.setText(world_.doc.BackGroundImage,
+                                  toCp1251(QString::fromStdString(*file)));
             if (world_.doc.BackGroundImage != "none")
                 pictures_.loadBackground(world_.doc);
             ++world_.scheme.RedrawRequests;
@@ -138,7 +139,7 @@ void TfrmMain::mPictureClick() {
             return;
         }
     }
-    world_.doc.BackGroundImage = "none";
+    world_.scheme.setText(world_.doc.BackGroundImage, "none");
     mPictureChecked_ = false;
     ++world_.scheme.RedrawRequests;
     syncChecks();

@@ -37,6 +37,7 @@ TfrmMain::TfrmMain(World& world, MainServices services, const std::string& fileN
         movement_.run(world_.scheme, world_.view.Scale, DXDraw1->width());
     };
     painter_.ProcessEvents = [] { QCoreApplication::processEvents(); };
+    world_.scheme.journal().setRecording(true);
     runCreationStep(fileName);
 }
 

@@ -87,6 +87,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
 
     // Commands of the action table and the menu.
     void aNewExecute();
+    void aUndoExecute();
+    void aRedoExecute();
     void aOpenExecute();
     void aSaveExecute();
     void aSaveAsExecute();
@@ -123,6 +125,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void mShowLinksClick();
     // The check marks follow the state they show.
     void syncChecks();
+    // Undo or redo, and what the window shows of the scheme after it.
+    void replayEdit(void (*replay)(World&));
 
     // Events of the main window, callable as the toolkit would call them.
     void FormMouseWheel(int delta, bool ctrl);

@@ -61,6 +61,9 @@ const MenuRow PaperMenu[] = {
     {Row::Action, "aAddFavorites"},
     {Row::Action, "aAlign"},
     {Row::ShownAs, "mMatrix", "Матрица...", nullptr, 0, "aMatrix"},
+    {Row::Separator, ""},
+    {Row::Action, "aUndo"},
+    {Row::Action, "aRedo"},
     {Row::End, ""},
 
     {Row::Submenu, "mMisc", "Misc", nullptr, Hidden},

@@ -43,20 +43,21 @@ void recomputeBand(Editor& e) {
 // Hiding an item hides it in the current view, or, with none, in every view; showing it
 // changes no other view.
 void toggleVisibility(Scheme& scheme, CPoint* item) {
+    scheme.touch(item);
     item->Vis = !item->Vis;
     if (scheme.CurrentView) {
         ViewEntry* entry = item->EntriesNaming;
         while (entry && entry->Owner != scheme.CurrentView)
             entry = entry->ItemNext;
         if (entry)
-            entry->Vis = !entry->Vis;
+            scheme.touch(entry), entry->Vis = !entry->Vis;
         else
             scheme.findOrAddViewEntry(scheme.CurrentView, item); // takes the new Vis
         return;
     }
     for (ViewEntry* entry = item->EntriesNaming; entry; entry = entry->ItemNext)
         if (entry->Owner->Type == TypeProjection)
-            entry->Vis = item->Vis && entry->Vis;
+            scheme.touch(entry), entry->Vis = item->Vis && entry->Vis;
 }
 
 // Step 8 of the press: a link handle, an item or an item's label under the pointer. Returns

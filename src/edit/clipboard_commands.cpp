@@ -74,6 +74,8 @@ std::optional<std::string> aCutExecute(Editor& editor) {
 }
 
 ReadResult aPasteExecute(Editor& editor, std::string_view clipboardText) {
+    Journal& journal = editor.scheme.journal();
+    journal.endStep();
     editor.input.PasteOffset += PasteOffsetStep;
     const std::vector<std::string> lines = splitLines(clipboardText);
     const std::int32_t x = ToWorldX(editor.view, editor.input.LastMouseX);
@@ -83,6 +85,8 @@ ReadResult aPasteExecute(Editor& editor, std::string_view clipboardText) {
         result = pasteFragment(editor, lines, x, y);
     else if (!lines.empty())
         pastePlainLines(editor.scheme, lines, x, y, editor.input.PasteOffset);
+    if (!result) // the fragment was taken back: neither it nor its taking back is an edit
+        journal.rollback(editor.scheme);
     ++editor.scheme.RedrawRequests;
     editor.window.repaintNow();
     return result;

@@ -63,11 +63,13 @@ std::int64_t MoveItems(Scheme& scheme, CPoint* item, std::int64_t dx, std::int64
         if (p->Mark != 2)
             continue;
         ++moved;
+        scheme.touch(p);
         p->X = shifted(p->X, dx);
         p->Y = shifted(p->Y, dy);
         p->VelX = (static_cast<float>(dx) + p->VelX) / 2;
         p->VelY = (static_cast<float>(dy) + p->VelY) / 2;
         if (ViewEntry* entry = scheme.findOrAddViewEntry(scheme.CurrentView, p)) {
+            scheme.touch(entry);
             entry->DX = shifted(entry->DX, dx);
             entry->DY = shifted(entry->DY, dy);
         }

@@ -32,6 +32,7 @@ void changeHovered(Scheme& scheme, int delta) {
     const long double step = delta / 600.0L;
     if (scheme.HoverKind == HoverItem && scheme.Hovered.item) {
         CPoint* item = scheme.Hovered.item;
+        scheme.touchValue(item);
         scheme.setIsCust(item, 1);
         item->Custom = clampUnit(item->Custom + step);
         assign(scheme, item, item, item->Custom);

@@ -21,7 +21,7 @@ bool isWebAddress(std::string_view text) {
 
 void setSelectedUrl(Scheme& scheme, const std::string& text) {
     if (CPoint* item = scheme.Selected.item) {
-        item->url = text;
+        scheme.setText(item->url, text);
         ++scheme.RedrawRequests;
     }
 }

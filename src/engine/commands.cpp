@@ -34,6 +34,7 @@ void zeroHovered(Scheme& scheme) {
     const bool onItem = scheme.HoverKind == HoverItem || scheme.HoverKind == HoverItemName;
     if (onItem && scheme.Hovered.item) {
         CPoint* item = scheme.Hovered.item;
+        scheme.touchValue(item);
         item->Custom = 0;
         scheme.setIsCust(item, 0);
         item->Value = 0;

@@ -42,6 +42,9 @@ OpenResult openSchemeFile(const std::string& path, Scheme& scheme, ViewState& vi
     resetView(view);
     if (scheme.ItemList)
         scheme.empty();
+    // Another file: the history of the edits ends, and reading it is no edit.
+    scheme.journal().clear();
+    Journal::Quiet quiet(scheme.journal());
     doc.FileName = path;
     const std::string bytes = fileBytes(path);
     const std::string_view version = firstLine(bytes);

@@ -60,7 +60,7 @@ class SchemeReader {
         const std::int32_t screenX = cursor_.readInteger();
         const std::int32_t screenY = cursor_.readInteger();
         const float scale = cursor_.readReal();
-        doc_.BackGroundImage = std::string(cursor_.readText());
+        scheme_.setText(doc_.BackGroundImage, std::string(cursor_.readText()));
         if (!pasting()) {
             applyStoredView(view_, screenX, screenY, scale);
             loadBackgroundPicture(doc_, pictures_);
@@ -179,6 +179,7 @@ class SchemeReader {
             return;
         ViewEntry* entry = journal_ ? journal_->takeViewEntry(scheme_, projection, item)
                                     : scheme_.findOrAddViewEntry(projection, item);
+        scheme_.touch(entry);
         entry->DX = dx;
         entry->DY = dy;
         entry->Vis = vis;

@@ -47,6 +47,7 @@ struct ViewEntry {
     std::int32_t DX = 0;
     std::int32_t DY = 0;
     bool Vis = true;
+    std::uint32_t JournalStamp = 0; // the journal step that last reported it
     ViewEntry* Prev = nullptr; // the projection item's chain, newest first
     ViewEntry* Next = nullptr;
 
@@ -83,7 +84,7 @@ struct CPoint : CVisual {
     CPoint* Next = nullptr;    // ItemList neighbour toward the tail (older)
     std::string text;
     std::string photo;
-    std::unique_ptr<Picture> PhotoImage;
+    std::shared_ptr<Picture> PhotoImage; // shared with the history of the edits
     std::uint32_t NameColor = 0;
     std::int32_t Mark = 0;
     ViewEntry* ViewEntries = nullptr; // projection items only, newest first
@@ -95,6 +96,8 @@ struct CPoint : CVisual {
     CPoint* SameIdNewer = nullptr;      // items sharing this id, in ItemList order
     CPoint* SameIdOlder = nullptr;
     std::uint64_t Seq = 0; // creation order: a larger Seq stands nearer the ItemList head
+    std::uint32_t JournalStamp = 0; // the journal step that last reported it, and where
+    std::uint32_t JournalSlot = 0;
 };
 
 // A directed link between two items.
@@ -114,6 +117,7 @@ struct CLink : CVisual {
     // Index: To's InLinks chain, in LinkList order.
     CLink* PrevIn = nullptr;
     CLink* NextIn = nullptr;
+    std::uint32_t JournalStamp = 0; // the journal step that last reported it
 };
 
 } // namespace lumeris

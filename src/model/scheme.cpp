@@ -3,7 +3,22 @@
 namespace lumeris {
 
 Scheme::~Scheme() {
+    journal_.setRecording(false);
     empty();
+}
+
+void Scheme::setText(std::string& field, std::string value) {
+    if (field == value)
+        return;
+    if (journal_.recording())
+        journal_.noteText(field, field);
+    field = std::move(value);
+}
+
+void Scheme::setPhoto(CPoint* item, std::shared_ptr<Picture> picture) {
+    if (journal_.recording())
+        journal_.notePhoto(item, item->PhotoImage);
+    item->PhotoImage = std::move(picture);
 }
 
 CPoint* Scheme::createItem(std::string name, std::int32_t x, std::int32_t y) {
@@ -26,6 +41,8 @@ CPoint* Scheme::createItem(std::string name, std::int32_t x, std::int32_t y) {
     changed();
     linkIntoIdIndex(item);
     SchemeChanged = true;
+    if (journal_.recording())
+        journal_.itemIn(item);
     return item;
 }
 
@@ -56,23 +73,35 @@ CPoint* Scheme::cloneItem(CPoint* source) {
 
 void Scheme::destroyItem(CPoint* item) {
     BusyGuard busy(*this);
-    --ItemCount;
-    changed();
     if (item->Type == TypeProjection || item->ViewEntries)
         dropView(item);
     while (item->EntriesNaming)
         destroyViewEntry(item->EntriesNaming);
-    for (auto& move : ViewSwitchMoves)
-        if (move.Item == item)
-            move.Item = nullptr;
-    destroyTracesOf(item);
     while (item->OutLinks)
         destroyLink(item->OutLinks);
     while (item->InLinks)
         destroyLink(item->InLinks);
+    takeOut(item);
+    if (journal_.recording())
+        journal_.itemOut(item);
+    else
+        delete item;
+}
 
+void Scheme::takeOut(CPoint* item) {
+    if (item == CurrentView) {
+        completeViewSwitch();
+        switchViewpoint(nullptr);
+        completeViewSwitch();
+    }
+    for (auto& move : ViewSwitchMoves)
+        if (move.Item == item)
+            move.Item = nullptr;
+    destroyTracesOf(item);
     (item->Prev ? item->Prev->Next : ItemList) = item->Next;
     (item->Next ? item->Next->Prev : ItemTail) = item->Prev;
+    --ItemCount;
+    changed();
     unlinkFromIdIndex(item);
     if (Selected.item == item) {
         Selected.clear();
@@ -83,7 +112,25 @@ void Scheme::destroyItem(CPoint* item) {
         HoverKind = HoverNothing;
     }
     SchemeChanged = true;
-    delete item;
+}
+
+void Scheme::putBack(CPoint* item) {
+    (item->Prev ? item->Prev->Next : ItemList) = item;
+    (item->Next ? item->Next->Prev : ItemTail) = item;
+    ++ItemCount;
+    linkIntoIdIndex(item);
+}
+
+void Scheme::swapId(CPoint* item, std::int32_t& id) {
+    const std::int32_t current = item->id;
+    setId(item, id);
+    id = current;
+}
+
+void Scheme::replayed() {
+    changed();
+    SchemeChanged = true;
+    ++RedrawRequests;
 }
 
 void Scheme::pushLinkChains(CLink* link) {
@@ -117,6 +164,8 @@ CLink* Scheme::createLink(CPoint* from, CPoint* to) {
     ++LinkCount;
     changed();
     pushLinkChains(link);
+    if (journal_.recording())
+        journal_.linkIn(link);
     // Summed in 64 bits: positions near the 32-bit limits must not overflow; the third fits.
     LinkHandleX = static_cast<std::int32_t>((2 * std::int64_t{from->X} + to->X) / 3);
     LinkHandleY = static_cast<std::int32_t>((2 * std::int64_t{from->Y} + to->Y) / 3);
@@ -125,6 +174,14 @@ CLink* Scheme::createLink(CPoint* from, CPoint* to) {
 }
 
 void Scheme::destroyLink(CLink* link) {
+    takeOut(link);
+    if (journal_.recording())
+        journal_.linkOut(link);
+    else
+        delete link;
+}
+
+void Scheme::takeOut(CLink* link) {
     (link->PrevOut ? link->PrevOut->NextOut : link->From->OutLinks) = link->NextOut;
     if (link->NextOut)
         link->NextOut->PrevOut = link->PrevOut;
@@ -143,11 +200,25 @@ void Scheme::destroyLink(CLink* link) {
         Hovered.clear();
         HoverKind = HoverNothing;
     }
-    delete link;
+}
+
+void Scheme::putBack(CLink* link) {
+    (link->PrevOut ? link->PrevOut->NextOut : link->From->OutLinks) = link;
+    if (link->NextOut)
+        link->NextOut->PrevOut = link;
+    (link->PrevIn ? link->PrevIn->NextIn : link->To->InLinks) = link;
+    if (link->NextIn)
+        link->NextIn->PrevIn = link;
+    (link->Prev ? link->Prev->Next : LinkList) = link;
+    (link->Next ? link->Next->Prev : LinkTail) = link;
+    ++LinkCount;
 }
 
 void Scheme::empty() {
     BusyGuard busy(*this);
+    // Emptying starts another scheme: its history starts anew too.
+    journal_.clear();
+    Journal::Quiet quiet(journal_);
     // Views first, so that no switch or entry outlives the items it names.
     completeViewSwitch();
     CurrentView = nullptr;
@@ -188,6 +259,7 @@ void Scheme::dropAllLinks() {
 }
 
 void Scheme::changeType(CPoint* item, std::uint8_t type) {
+    touch(item);
     if (item->Type == TypeProjection && type != TypeProjection)
         dropView(item);
     if (type == TypeFlag) {
@@ -211,6 +283,8 @@ void Scheme::reverseLinks() {
         pushLinkChains(l);
     }
     changed();
+    if (journal_.recording())
+        journal_.linksReversed();
 }
 
 void Scheme::linkIntoIdIndex(CPoint* item) {
@@ -247,6 +321,8 @@ void Scheme::unlinkFromIdIndex(CPoint* item) {
 }
 
 void Scheme::setId(CPoint* item, std::int32_t id) {
+    if (journal_.recording())
+        journal_.noteId(item, item->id);
     unlinkFromIdIndex(item);
     item->id = id;
     linkIntoIdIndex(item);

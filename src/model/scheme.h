@@ -3,6 +3,7 @@
 // the application object (or by a test) and passed by reference.
 #pragma once
 
+#include "journal.h"
 #include "objects.h"
 
 #include <chrono>
@@ -95,12 +96,41 @@ class Scheme {
     void destroyLink(CLink* link);
     void empty();
 
+    // The history of edits; the operations below report every change to it.
+    Journal& journal() { return journal_; }
+
+    // An edit calls touch before it writes an object's plain fields (an item's place,
+    // visibility and logic; a link's coefficient; a view entry's place and visibility), and
+    // touchValue before it sets an item's value. Objects made by the same action need none.
+    void touch(CPoint* item) {
+        if (journal_.wants(item->JournalStamp))
+            journal_.noteItem(item, false);
+    }
+    void touchValue(CPoint* item) {
+        if (journal_.recording())
+            journal_.noteItem(item, true);
+    }
+    void touch(CLink* link) {
+        if (journal_.wants(link->JournalStamp))
+            journal_.noteLink(link);
+    }
+    void touch(ViewEntry* entry) {
+        if (journal_.wants(entry->JournalStamp))
+            journal_.noteEntry(entry);
+    }
+    // The edits of text fields (names, addresses, pictures' names, comments, the document's
+    // background picture) and of an item's picture.
+    void setText(std::string& field, std::string value);
+    void setPhoto(CPoint* item, std::shared_ptr<Picture> picture);
+
     // The plain writes of the fields the step's rules follow, once the object is in the
     // scheme. Each only stores the value and advances the change stamp.
-    void setCoefficient(CLink* link, float value) { link->Value = value, changed(); }
-    void setType(CPoint* item, std::uint8_t type) { item->Type = type, changed(); }
-    void setIsCust(CPoint* item, std::int32_t isCust) { item->IsCust = isCust, changed(); }
-    void setAndOr(CPoint* item, float andOr) { item->AndOr = andOr, changed(); }
+    void setCoefficient(CLink* link, float value) { touch(link), link->Value = value, changed(); }
+    void setType(CPoint* item, std::uint8_t type) { touch(item), item->Type = type, changed(); }
+    void setIsCust(CPoint* item, std::int32_t isCust) {
+        touch(item), item->IsCust = isCust, changed();
+    }
+    void setAndOr(CPoint* item, float andOr) { touch(item), item->AndOr = andOr, changed(); }
     // The logic-type command: a flag gets the fixed value 1, the other built-in types lose
     // their fixed value, a projection item that stops being one loses its view.
     void changeType(CPoint* item, std::uint8_t type);
@@ -132,7 +162,20 @@ class Scheme {
     void completeViewSwitch();
 
   private:
+    friend class Journal;
+
     void changed() { ++changeStamp_; }
+    // Taking an object out of its lists and putting it back between the same neighbours: the
+    // halves of destroying it that the journal replays.
+    void takeOut(CPoint* item);
+    void takeOut(CLink* link);
+    void takeOut(ViewEntry* entry);
+    void putBack(CPoint* item);
+    void putBack(CLink* link);
+    void putBack(ViewEntry* entry);
+    void swapId(CPoint* item, std::int32_t& id);
+    // After a replay: every cache of the scheme's shape is stale, the file has changed.
+    void replayed();
     // Emptying: frees every link at once, leaving the items without links.
     void dropAllLinks();
     // Removes every trace whose Source is the item, and the item's own list.
@@ -142,6 +185,7 @@ class Scheme {
     void linkIntoIdIndex(CPoint* item);
     void pushLinkChains(CLink* link);
 
+    Journal journal_;
     std::unordered_map<std::int32_t, CPoint*> newestById_;
     std::uint64_t lastSeq_ = 0;
     // Starts at a clock reading, so that a cache kept for a scheme that lived at the same

@@ -24,17 +24,35 @@ ViewEntry* Scheme::findOrAddViewEntry(CPoint* projection, CPoint* item) {
     if (item->EntriesNaming)
         item->EntriesNaming->ItemPrev = entry;
     item->EntriesNaming = entry;
+    if (journal_.recording())
+        journal_.entryIn(entry);
     return entry;
 }
 
 void Scheme::destroyViewEntry(ViewEntry* entry) {
+    takeOut(entry);
+    if (journal_.recording())
+        journal_.entryOut(entry);
+    else
+        delete entry;
+}
+
+void Scheme::takeOut(ViewEntry* entry) {
     (entry->Prev ? entry->Prev->Next : entry->Owner->ViewEntries) = entry->Next;
     if (entry->Next)
         entry->Next->Prev = entry->Prev;
     (entry->ItemPrev ? entry->ItemPrev->ItemNext : entry->Item->EntriesNaming) = entry->ItemNext;
     if (entry->ItemNext)
         entry->ItemNext->ItemPrev = entry->ItemPrev;
-    delete entry;
+}
+
+void Scheme::putBack(ViewEntry* entry) {
+    (entry->Prev ? entry->Prev->Next : entry->Owner->ViewEntries) = entry;
+    if (entry->Next)
+        entry->Next->Prev = entry;
+    (entry->ItemPrev ? entry->ItemPrev->ItemNext : entry->Item->EntriesNaming) = entry;
+    if (entry->ItemNext)
+        entry->ItemNext->ItemPrev = entry;
 }
 
 void Scheme::dropView(CPoint* item) {

@@ -184,6 +184,7 @@ void Workflow::aNew() {
     forward->url = utf8ToCp1251(next);
     Save();
     scheme.empty();
+    const Journal::Quiet quiet(scheme.journal()); // the new scheme's start is no edit
     world_.doc.FileName = next;
 
     CPoint* back = scheme.createItem(utf8ToCp1251(baseName(previous)), 0, 0);

@@ -59,7 +59,7 @@ void Edit1Change(Props& p, const std::string& text) {
     PanelState& panel = p.panel;
     panel.EditorText = text;
     if (CPoint* const item = p.scheme.Selected.item)
-        item->Name = text;
+        p.scheme.setText(item->Name, text);
     panel.EditorWidth = nameEditorWidth(text, panel.EditorLeft, p.env.ClientWidth, p.env.TextWidth);
     ++p.scheme.RedrawRequests;
 }
@@ -85,7 +85,7 @@ void memoTextChange(Props& p, const std::string& text) {
     }
     p.panel.Memo = crlf;
     if (p.scheme.EditState == EditItemSelected && p.scheme.Selected.item)
-        p.scheme.Selected.item->text = crlf;
+        p.scheme.setText(p.scheme.Selected.item->text, crlf);
 }
 
 void memoTextEnter(Props& p) {

@@ -56,8 +56,10 @@ void showName(Props& p, const void* object, const std::string& name) {
     PanelState& panel = p.panel;
     if (panel.Name != name)
         ePropNameChange(p, name);
-    if (!panel.Visible || panel.FilledFor != object)
+    if (!panel.Visible || panel.FilledFor != object) {
         panel.SavedName = name;
+        p.scheme.journal().seal(); // what is typed for another object is another edit
+    }
     panel.FilledFor = object;
 }
 
@@ -73,7 +75,9 @@ void showOnce(Props& p) {
 void normalise(Scheme& scheme, CPoint* item) {
     if (item->Type != TypeBoolean)
         return;
-    item->Custom = item->Custom >= 0 ? 1.0f : -1.0f;
+    const float custom = item->Custom >= 0 ? 1.0f : -1.0f;
+    if (item->Custom != custom)
+        scheme.touch(item), item->Custom = custom;
     setAndOr(scheme, item, item->AndOr >= 0.5f ? 1.0f : 0.0f);
 }
 
@@ -189,6 +193,7 @@ void ePropCustomChange(Props& p, const std::string& text) {
     CPoint* const item = p.scheme.Selected.item;
     if (!item)
         return;
+    p.scheme.touch(item);
     item->Custom = readTypedValue(text, p.env.DecimalPoint);
     if (item->Custom == 0)
         setIsCust(p.scheme, item, 0);
@@ -200,6 +205,7 @@ void FormMouseWheel(Props& p, int delta) {
     Scheme& scheme = p.scheme;
     const float step = float(delta) / 600;
     if (CPoint* const item = scheme.Selected.item) {
+        scheme.touchValue(item);
         setIsCust(scheme, item, 1);
         item->Custom = std::clamp(item->Custom + step, -1.0f, 1.0f);
         assign(scheme, item, item, item->Custom);
@@ -221,9 +227,9 @@ void ePropWwwChange(Props& p, const std::string& text) {
 void ePropNameChange(Props& p, const std::string& text) {
     p.panel.Name = text;
     if (CPoint* const item = p.scheme.Selected.item)
-        item->Name = text;
+        p.scheme.setText(item->Name, text);
     else if (CLink* const link = p.scheme.Selected.link)
-        link->Name = text;
+        p.scheme.setText(link->Name, text);
     ++p.scheme.RedrawRequests;
 }
 
@@ -235,9 +241,9 @@ void ePropNameEnter(Props& p) {
 
 void ePropNameEscape(Props& p) {
     if (CPoint* const item = p.scheme.Selected.item)
-        item->Name = p.panel.SavedName;
+        p.scheme.setText(item->Name, p.panel.SavedName);
     else if (CLink* const link = p.scheme.Selected.link)
-        link->Name = p.panel.SavedName;
+        p.scheme.setText(link->Name, p.panel.SavedName);
     hidePanel(p);
     ePropNameEnter(p);
 }

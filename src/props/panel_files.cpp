@@ -27,21 +27,23 @@ void tbPhotoClick(Props& p, bool down, UserDialogs& dialogs, PictureLoader* pict
         return;
     {
         BusyGuard busy(p.scheme);
-        item->PhotoImage.reset();
+        p.scheme.setPhoto(item, nullptr);
     }
     const std::string preset = item->photo.empty() ? folderOf(p.doc.FileName)
                                                    : pictureFilePath(item->photo, p.doc.FileName);
-    item->photo.clear();
+    p.scheme.setText(item->photo, {});
     if (down)
         if (const auto chosen = dialogs.pickPicture(preset)) {
             // A photo beside the scheme is stored by its name, so the two can move together.
             const bool besideScheme = folderOf(*chosen) == folderOf(p.doc.FileName);
-            item->photo = utf8ToCp1251(besideScheme ? fileNameOf(*chosen) : *chosen);
+            p.scheme.setText(item->photo,
+                             utf8ToCp1251(besideScheme ? fileNameOf(*chosen) : *chosen));
         }
     if (!item->photo.empty() && pictures) {
-        item->PhotoImage = pictures->loadPhoto(item->photo, p.doc.FileName);
-        if (!item->PhotoImage) // a file that is no picture leaves an empty one, silently
-            item->PhotoImage = std::make_unique<Picture>();
+        std::shared_ptr<Picture> photo = pictures->loadPhoto(item->photo, p.doc.FileName);
+        if (!photo) // a file that is no picture leaves an empty one, silently
+            photo = std::make_shared<Picture>();
+        p.scheme.setPhoto(item, std::move(photo));
     }
     RefreshPropertiesPanel(p);
     ++p.scheme.RedrawRequests;
@@ -53,9 +55,9 @@ void SpeedButton1Click(Props& p, UserDialogs& dialogs) {
         return;
     const std::string preset = item->url.empty() || isWebAddress(item->url) ? "" : item->url;
     if (const auto chosen = dialogs.openFile(OpenDialogKind::Photo, preset)) {
-        item->url = utf8ToCp1251(*chosen);
+        p.scheme.setText(item->url, utf8ToCp1251(*chosen));
         if (item->Name.empty())
-            item->Name = utf8ToCp1251(fileNameOf(*chosen));
+            p.scheme.setText(item->Name, utf8ToCp1251(fileNameOf(*chosen)));
     }
     ++p.scheme.RedrawRequests;
 }

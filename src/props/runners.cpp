@@ -28,6 +28,7 @@ void moveKnob(Props& p, int bar, int x) {
     if (scheme.EditState == EditItemSelected && scheme.Selected.item) {
         CPoint* const item = scheme.Selected.item;
         scheme.Hovered.clear();
+        scheme.touchValue(item);
         if (bar == 0) {
             item->Value = 2 * r - 1;
             panel.ValueText = formatPanelNumber(item->Value, p.env.DecimalPoint);

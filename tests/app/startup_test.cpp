@@ -79,7 +79,9 @@ TEST_F(AppTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
                     {"aTeach", "Обучить", "Ctrl+F4"},
                     {"aExitDontSave", "Выйти без сохранения", "Ctrl+Q"},
                     {"aNew", "Новая схема...", ""},
-                    {"aUnite", "Объединить точки", ""}};
+                    {"aUnite", "Объединить точки", ""},
+                    {"aUndo", "Отменить", "Ctrl+Z"},
+                    {"aRedo", "Повторить", "Ctrl+Y"}};
     for (const auto& row : expected) {
         QAction* action = main().action(row.name);
         ASSERT_NE(action, nullptr) << row.name;
@@ -89,7 +91,8 @@ TEST_F(AppTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
     EXPECT_EQ(main().action("aTeach")->toolTip(),
               QString::fromUtf8("Подстроить коэффициенты связей"));
     EXPECT_EQ(main().action("aDelete")->toolTip(), QString::fromUtf8("Удалить -  (Del)"));
-    EXPECT_EQ(main().actions().size(), 26);
+    EXPECT_EQ(main().action("aRedo")->shortcuts().value(1), QKeySequence("Ctrl+Shift+Z"));
+    EXPECT_EQ(main().actions().size(), 28);
 }
 
 QStringList texts(const QMenu* menu) {
@@ -116,7 +119,7 @@ TEST_F(AppTest, ContextMenuIsInItsOrderWithHiddenSubmenus) {
                   .split('|'));
     EXPECT_EQ(texts(top[1]->menu()),
               QString::fromUtf8("Новая точка|Удалить|-|Вырезать|Копировать|Вставить|-|"
-                                "Вставить Избранное|Движение|Матрица...")
+                                "Вставить Избранное|Движение|Матрица...|-|Отменить|Повторить")
                   .split('|'));
     EXPECT_EQ(texts(top[2]->menu()), QStringList{"Paste Lisp src"});
     EXPECT_EQ(
