@@ -9,8 +9,8 @@ namespace lumeris {
 namespace {
 
 std::size_t heldBytes(const CPoint* item) {
-    return sizeof(CPoint) + item->Name.capacity() + item->url.capacity() +
-           item->text.capacity() + item->photo.capacity();
+    return sizeof(CPoint) + item->Name.capacity() + item->url.capacity() + item->text.capacity() +
+           item->photo.capacity();
 }
 
 } // namespace
@@ -65,7 +65,8 @@ void Journal::noteEntry(ViewEntry* entry) {
 
 void Journal::noteText(std::string& field, std::string before) {
     // Typing writes the same field again and again: the first report keeps the text before.
-    if (!open_.ops.empty() && open_.ops.back().kind == Op::Text && open_.ops.back().object == &field)
+    if (!open_.ops.empty() && open_.ops.back().kind == Op::Text &&
+        open_.ops.back().object == &field)
         return;
     add({Op::Text, &field, std::move(before)});
 }
@@ -116,8 +117,7 @@ void Journal::settle(Step& step) {
         step.ops.clear();
 
     step.bytes = sizeof(Step) + step.items.size() * sizeof(ItemChange) +
-                 step.links.size() * sizeof(LinkChange) +
-                 step.entries.size() * sizeof(EntryChange);
+                 step.links.size() * sizeof(LinkChange) + step.entries.size() * sizeof(EntryChange);
     for (const Op& op : step.ops) {
         step.bytes += sizeof(Op) + op.text.capacity();
         if (op.kind == Op::ItemIn || op.kind == Op::ItemOut)
@@ -264,7 +264,8 @@ void Journal::redoStep(Scheme& scheme, Step& step) {
 
 void Journal::release(Step& step, bool done) {
     for (const Op& op : step.ops) {
-        const bool out = op.kind == Op::ItemOut || op.kind == Op::LinkOut || op.kind == Op::EntryOut;
+        const bool out =
+            op.kind == Op::ItemOut || op.kind == Op::LinkOut || op.kind == Op::EntryOut;
         const bool in = op.kind == Op::ItemIn || op.kind == Op::LinkIn || op.kind == Op::EntryIn;
         if (!(done ? out : in))
             continue;

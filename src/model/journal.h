@@ -145,7 +145,9 @@ class Journal {
         std::vector<LinkChange> links;
         std::vector<EntryChange> entries;
         std::size_t bytes = 0;
-        bool empty() const { return ops.empty() && items.empty() && links.empty() && entries.empty(); }
+        bool empty() const {
+            return ops.empty() && items.empty() && links.empty() && entries.empty();
+        }
     };
 
     void add(Op op);

@@ -48,7 +48,7 @@ struct ViewEntry {
     std::int32_t DY = 0;
     bool Vis = true;
     std::uint32_t JournalStamp = 0; // the journal step that last reported it
-    ViewEntry* Prev = nullptr; // the projection item's chain, newest first
+    ViewEntry* Prev = nullptr;      // the projection item's chain, newest first
     ViewEntry* Next = nullptr;
 
     // Index: the chain of all entries, in any view, whose Item is the same item.
@@ -95,7 +95,7 @@ struct CPoint : CVisual {
     ViewEntry* EntriesNaming = nullptr; // view entries anywhere whose Item is this item
     CPoint* SameIdNewer = nullptr;      // items sharing this id, in ItemList order
     CPoint* SameIdOlder = nullptr;
-    std::uint64_t Seq = 0; // creation order: a larger Seq stands nearer the ItemList head
+    std::uint64_t Seq = 0;          // creation order: a larger Seq stands nearer the ItemList head
     std::uint32_t JournalStamp = 0; // the journal step that last reported it, and where
     std::uint32_t JournalSlot = 0;
 };

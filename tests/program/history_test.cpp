@@ -206,7 +206,9 @@ struct HistoryTest : ::testing::Test {
             [&] { hover(anyItem()), zeroHovered(scheme); },
             [&] { scheme.reverseLinks(); },
             [&] { PasteLisp1Click(world, "(a (b c) #(d))"); },
-            [&] { generateNetwork(scheme, {2, 3, 64, 64}, below(100), below(100), &random); },
+            [&] {
+                generateNetwork(scheme, {2, 3, 64, 64}, below(100), below(100), &random);
+            },
             [&] { scheme.setText(world.doc.BackGroundImage, below(2) ? "none" : "back.bmp"); },
         };
     }
@@ -236,8 +238,8 @@ TEST_F(HistoryTest, EveryEditUndoesAndRedoesToTheSameText) {
         }
         for (std::size_t i = texts.size() - 1; i > 0; --i) {
             undoEdit(world);
-            ASSERT_EQ(saved(), texts[i - 1]) << "round " << round << ", undo of edit "
-                                             << made[i - 1];
+            ASSERT_EQ(saved(), texts[i - 1])
+                << "round " << round << ", undo of edit " << made[i - 1];
         }
         EXPECT_FALSE(scheme.journal().canUndo());
         for (std::size_t i = 1; i < texts.size(); ++i) {
