@@ -6,6 +6,7 @@
 #include "allocation_count.h"
 #include "edit/canvas_gestures.h"
 #include "platform/no_window.h"
+#include "scattered_scheme.h"
 #include "view/transform.h"
 
 #include <algorithm>
@@ -31,17 +32,6 @@ constexpr int Moves = 40;
 struct DrawableWindow : NoWindow {
     bool surfaceCanDraw() override { return true; }
 };
-
-void build(Scheme& scheme) {
-    std::mt19937 rng(3);
-    std::vector<CPoint*> items;
-    for (int i = 0; i < Items; ++i)
-        items.push_back(scheme.createItem(i % 4 ? "" : "name", int(rng() % 40000) - 20000,
-                                          int(rng() % 40000) - 20000));
-    for (CPoint* p : items)
-        for (int k = 0; k < LinksPerItem; ++k)
-            scheme.createLink(p, items[rng() % Items]);
-}
 
 double millis(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
@@ -69,7 +59,7 @@ float bareLoop(const ViewState& view, const std::vector<float>& items,
 
 int main() {
     Scheme scheme;
-    build(scheme);
+    buildScatteredScheme(scheme, Items, LinksPerItem);
     ViewState view;
     view.CanvasWidth = 1920;
     view.CanvasHeight = 1080;

@@ -9,12 +9,11 @@
 #include "files/scheme_writer.h"
 #include "platform/no_window.h"
 #include "program/world.h"
+#include "scattered_scheme.h"
 
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <random>
-#include <vector>
 
 using namespace lumeris;
 using Clock = std::chrono::steady_clock;
@@ -25,17 +24,6 @@ constexpr int Items = 100000;
 constexpr int LinksPerItem = 3;
 constexpr int GroupSize = 10000;
 constexpr int DragSteps = 40;
-
-void build(Scheme& scheme, int items) {
-    std::mt19937 rng(3);
-    std::vector<CPoint*> all;
-    for (int i = 0; i < items; ++i)
-        all.push_back(scheme.createItem(i % 4 ? "" : "name " + std::to_string(i),
-                                        int(rng() % 40000) - 20000, int(rng() % 40000) - 20000));
-    for (CPoint* p : all)
-        for (int k = 0; k < LinksPerItem; ++k)
-            scheme.createLink(p, all[rng() % all.size()]);
-}
 
 double millis(const std::function<void()>& work) {
     const auto start = Clock::now();
@@ -52,13 +40,13 @@ void pasteFigures() {
     std::string fragment;
     {
         World source;
-        build(source.scheme, Items);
+        buildScatteredScheme(source.scheme, Items, LinksPerItem);
         fragment = saveBytes(source.scheme, source.view, source.doc);
     }
     World world;
     NoWindow window;
     Editor editor{world.scheme, world.view, world.input, world.doc, window};
-    build(world.scheme, 1000);
+    buildScatteredScheme(world.scheme, 1000, LinksPerItem);
     Journal& journal = world.scheme.journal();
     journal.setRecording(true);
     const double edit = millis([&] { aPasteExecute(editor, fragment), journal.endStep(); });
@@ -69,7 +57,7 @@ void pasteFigures() {
 
 void deleteFigures() {
     World world;
-    build(world.scheme, Items);
+    buildScatteredScheme(world.scheme, Items, LinksPerItem);
     Journal& journal = world.scheme.journal();
     journal.setRecording(true);
     for (CPoint* p = world.scheme.ItemList; p; p = p->Next)
@@ -83,7 +71,7 @@ void deleteFigures() {
 
 double dragMillis(bool recording) {
     World world;
-    build(world.scheme, Items);
+    buildScatteredScheme(world.scheme, Items, LinksPerItem);
     Scheme& scheme = world.scheme;
     scheme.journal().setRecording(recording);
     int chosen = 0;

@@ -234,14 +234,22 @@ void Journal::apply(Scheme& scheme, Op& op, bool forward) {
     }
 }
 
+void Journal::writeFields(const Step& step, bool after) {
+    for (const ItemChange& c : step.items)
+        restore(c.item, after ? c.after : c.before, c.withValue);
+    for (const LinkChange& c : step.links) {
+        const LinkFields& f = after ? c.after : c.before;
+        c.link->Value = f.Value, c.link->AndOr = f.AndOr;
+    }
+    for (const EntryChange& c : step.entries) {
+        const EntryFields& f = after ? c.after : c.before;
+        c.entry->DX = f.DX, c.entry->DY = f.DY, c.entry->Vis = f.Vis;
+    }
+}
+
 void Journal::undoStep(Scheme& scheme, Step& step) {
     replaying_ = true;
-    for (const ItemChange& c : step.items)
-        restore(c.item, c.before, c.withValue);
-    for (const LinkChange& c : step.links)
-        c.link->Value = c.before.Value, c.link->AndOr = c.before.AndOr;
-    for (const EntryChange& c : step.entries)
-        c.entry->DX = c.before.DX, c.entry->DY = c.before.DY, c.entry->Vis = c.before.Vis;
+    writeFields(step, false);
     for (auto op = step.ops.rbegin(); op != step.ops.rend(); ++op)
         apply(scheme, *op, false);
     scheme.replayed();
@@ -252,12 +260,7 @@ void Journal::redoStep(Scheme& scheme, Step& step) {
     replaying_ = true;
     for (Op& op : step.ops)
         apply(scheme, op, true);
-    for (const ItemChange& c : step.items)
-        restore(c.item, c.after, c.withValue);
-    for (const LinkChange& c : step.links)
-        c.link->Value = c.after.Value, c.link->AndOr = c.after.AndOr;
-    for (const EntryChange& c : step.entries)
-        c.entry->DX = c.after.DX, c.entry->DY = c.after.DY, c.entry->Vis = c.after.Vis;
+    writeFields(step, true);
     scheme.replayed();
     replaying_ = false;
 }

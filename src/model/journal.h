@@ -158,6 +158,8 @@ class Journal {
     bool joinsLast(const Step& step) const;
     void keepWithinLimits();
     static void apply(Scheme& scheme, Op& op, bool forward);
+    // The plain fields of every object the step reported, as they were before or after it.
+    static void writeFields(const Step& step, bool after);
     void undoStep(Scheme& scheme, Step& step);
     void redoStep(Scheme& scheme, Step& step);
     // Frees the objects a forgotten step holds: those it took out when it stands done, those

@@ -8,21 +8,7 @@ lumeris=$(realpath "$1")
 
 source "$(dirname "$0")/../support/xvfb.sh" 120 "$0" "$@"
 
-{
-  printf 'Lumeris 1.5\r\nItems\tLinks\tViews\tScreenX\tScreenY\tScale\tBackGroundImage\r\n'
-  printf '2\t1\t0\t0\t0\t1.0000\tnone\r\n'
-  printf 'Item.id\tX\tY\tType\tValue\tAndOr\tCustom\tIsCust\tVis\tName\turl\tphoto\ttext\r\n'
-  printf '1\t100\t100\t1\t0.0000\t1.0000\t0.0000\t0\t1\ta\t\t\t\r\n'
-  printf '2\t300\t300\t1\t0.0000\t1.0000\t0.0000\t0\t1\tb\t\t\t\r\n'
-  printf 'LinkFrom To\tValue\tAndOr\tName\r\n1\t2\t1.0000\t0.0000\t\r\nViews\r\n\r\n'
-} > "$scratch/one.txt"
-cd "$scratch"
-
-QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/one.txt" >/dev/null 2>&1 &
-pid=$!
-wait_for 200 xdotool search --name "^one - Lumeris$" || fail "no window"
-sleep 0.5
-wid=$(xdotool search --name "^one - Lumeris$" | head -n 1)
+start_on_two_items
 
 # The canvas sits one pixel inside the window: canvas (x, y) is window (x + 1, y + 1).
 at() { xdotool mousemove --window "$wid" $(($1 + 1)) $(($2 + 1)); sleep 0.05; }

@@ -3,7 +3,7 @@
 # runs the calling script again inside xvfb-run, bounded by SECONDS (the server must not reset
 # when one program ends and before the next connects, hence -noreset); then gives it a scratch
 # folder that goes away when it ends (after the programs in `pid` and `pids` are ended),
-# `fail` and `wait_for`.
+# `fail`, `wait_for` and `start_on_two_items`.
 if [ -z "${LUMERIS_E2E_INSIDE:-}" ]; then
   export LUMERIS_E2E_INSIDE=1
   exec timeout "$1" xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "${@:2}"
@@ -29,4 +29,24 @@ wait_for() {
     sleep 0.1
   done
   return 1
+}
+
+# Starts the program on one.txt in the scratch folder, holding item "a" at canvas (100, 100)
+# linked into "b" at (300, 300), and waits for its window; sets `pid` and `wid` and enters the
+# scratch folder.
+start_on_two_items() {
+  {
+    printf 'Lumeris 1.5\r\nItems\tLinks\tViews\tScreenX\tScreenY\tScale\tBackGroundImage\r\n'
+    printf '2\t1\t0\t0\t0\t1.0000\tnone\r\n'
+    printf 'Item.id\tX\tY\tType\tValue\tAndOr\tCustom\tIsCust\tVis\tName\turl\tphoto\ttext\r\n'
+    printf '1\t100\t100\t1\t0.0000\t1.0000\t0.0000\t0\t1\ta\t\t\t\r\n'
+    printf '2\t300\t300\t1\t0.0000\t1.0000\t0.0000\t0\t1\tb\t\t\t\r\n'
+    printf 'LinkFrom To\tValue\tAndOr\tName\r\n1\t2\t1.0000\t0.0000\t\r\nViews\r\n\r\n'
+  } >"$scratch/one.txt"
+  cd "$scratch"
+  QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/one.txt" >/dev/null 2>&1 &
+  pid=$!
+  wait_for 200 xdotool search --name "^one - Lumeris$" || fail "no window"
+  sleep 0.5 # the first frame
+  wid=$(xdotool search --name "^one - Lumeris$" | head -n 1)
 }
