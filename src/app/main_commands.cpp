@@ -38,7 +38,7 @@ void TfrmMain::aExitExecute() {
 }
 
 void TfrmMain::aExitDontSaveExecute() {
-    services_.end.end(0);
+    endNow(0);
 }
 
 void TfrmMain::aPrintExecute() {

@@ -103,7 +103,7 @@ WorkflowHooks TfrmMain::workflowHooks() {
         DXDraw1->DXDraw1MouseMove(world_.input.LastMouseX + 1, world_.input.LastMouseY);
     };
     hooks.repaintNow = [this] { Repaint(false); };
-    hooks.endProgram = [this](int code) { services_.end.end(code); };
+    hooks.endProgram = [this](int code) { endNow(code); };
     hooks.logonName = services_.logonName;
     hooks.shortDate = services_.shortDate;
     hooks.windowWidth = [this] { return frameGeometry().width(); };
@@ -177,7 +177,7 @@ void TfrmMain::FormKeyDown(int key, const QString& text) {
     if (key == Qt::Key_Escape) {
         if (services_.dialogs.askYesNo("Сохранить?", "Lumeris exit"))
             workflow_.Save();
-        services_.end.end(0);
+        endNow(0);
         return;
     }
     std::string typed = toCp1251(text);
@@ -188,6 +188,11 @@ void TfrmMain::FormKeyDown(int key, const QString& text) {
     const unsigned char c = typed[0];
     if (c >= 32 || c == '\r' || c == '\n')
         typeOnCanvas(editor_, typed[0]);
+}
+
+void TfrmMain::endNow(int exitCode) {
+    addresses_.cancel(); // no half-downloaded scheme is left behind
+    services_.end.end(exitCode);
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -125,6 +125,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void mShowLinksClick();
     // The check marks follow the state they show.
     void syncChecks();
+    // Ends the process at once (Ctrl+Q, Esc, a data error): nothing is saved.
+    void endNow(int exitCode);
     // Undo or redo, and what the window shows of the scheme after it.
     void replayEdit(void (*replay)(World&));
 

@@ -91,6 +91,7 @@ bool AddressOpener::fetchScheme(const std::string& url, const std::string& name)
     std::error_code error;
     const std::string file = std::filesystem::absolute(fetchedSchemeFile(name), error).string();
     fetching_ = true;
+    pendingFile_ = file;
     RequestFinished_ = false;
     services_.http.get(cp1251ToUtf8(url), file,
                        [this](const HttpOutcome& outcome) { IdHTTP1WorkEnd(outcome); });
@@ -140,8 +141,11 @@ void AddressOpener::toShell(const std::string& file) {
 
 void AddressOpener::cancel() {
     cancelled_ = true;
-    if (fetching_)
-        services_.http.abort();
+    if (!fetching_)
+        return;
+    services_.http.abort();
+    std::error_code error;
+    std::filesystem::remove(pendingFile_, error);
 }
 
 } // namespace lumeris

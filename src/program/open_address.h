@@ -35,7 +35,8 @@ class AddressOpener {
     // the double click). While a fetch is pending, another open is ignored.
     void openAddress();
     bool fetching() const { return fetching_; }
-    // The program is closing: a pending fetch ends at once, nothing is opened or reported.
+    // The program is closing: a pending fetch ends at once and its half-written file goes
+    // now (the process may end before the wait returns); nothing is opened or reported.
     void cancel();
 
   private:
@@ -51,6 +52,7 @@ class AddressOpener {
     bool fetching_ = false;
     bool RequestFinished_ = true;
     bool cancelled_ = false;
+    std::string pendingFile_; // the file the pending fetch writes
     HttpOutcome outcome_;
 };
 

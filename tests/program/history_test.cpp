@@ -121,6 +121,13 @@ struct HistoryTest : ::testing::Test {
             [&] { hover(anyItem()), aDeleteExecute(editor); },
             [&] { hover(anyItem()), aCloneExecute(editor); },
             [&] { select(anyItem()), aSplitExecute(editor); },
+            [&] {
+                if (CLink* l = anyLink()) {
+                    scheme.Selected = {nullptr, l};
+                    scheme.EditState = EditLinkSelected;
+                    aUniteExecute(editor);
+                }
+            },
             [&] { // a chosen group cut, kept for a paste
                 for (CPoint* p = scheme.ItemList; p; p = p->Next)
                     p->Mark = below(3) == 0 ? 2 : 0;
