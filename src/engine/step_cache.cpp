@@ -80,13 +80,20 @@ void refreshCache(StepCache& cache, const Scheme& scheme) {
     cache.ItemIndex.assign(cache.Items.size(), ItemSteps{});
     const Places places(cache.Items);
     cache.LinkIndex.resize(cache.Links.size());
-    for (std::size_t i = 0; i < cache.Links.size(); ++i)
-        cache.LinkIndex[i] = {places.of(cache.Links[i]->From), places.of(cache.Links[i]->To)};
+    for (std::size_t i = 0; i < cache.Links.size(); ++i) {
+        const CLink* link = cache.Links[i];
+        cache.LinkIndex[i] = {places.of(link->From), places.of(link->To), link->Value};
+    }
     carryHints(cache, oldLinks, oldIndex, oldRests);
     cache.For = &scheme;
     cache.Stamp = scheme.changeStamp();
     cache.PlanBuilt = false;
     cache.Steady = false;
+}
+
+void reloadCoefficients(StepCache& cache) {
+    for (std::size_t i = 0; i < cache.Links.size(); ++i)
+        cache.LinkIndex[i].Coefficient = cache.Links[i]->Value;
 }
 
 } // namespace lumeris::step
