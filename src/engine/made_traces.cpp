@@ -51,10 +51,6 @@ bool isSorted(const std::vector<CVolume>& traces) {
     return true;
 }
 
-void rememberSlot(StepCache& cache, const MadeTrace& t, std::size_t slot) {
-    rememberedSlot(cache, cache.LinkIndex[t.Link], t.Position) = static_cast<std::uint32_t>(slot);
-}
-
 // Made one by one, each new trace goes before every trace whose name is not smaller; into a
 // sorted list that places them in name order, a later one before an earlier one of the same
 // name, and all of them before the list's own traces of that name.
@@ -71,19 +67,18 @@ bool goesBefore(const MadeTraces& made, std::uint32_t a, std::uint32_t b) {
 }
 
 // Merges the made traces into the sorted list from its end, which the new traces lengthened.
-void mergeInto(StepCache& cache, CPoint* owner, std::size_t old) {
-    MadeTraces& made = cache.Made;
+void mergeInto(MadeTraces& made, CPoint* owner, std::size_t old) {
     std::sort(made.Order.begin(), made.Order.end(),
               [&](std::uint32_t a, std::uint32_t b) { return goesBefore(made, a, b); });
     std::vector<CVolume>& traces = owner->Traces;
     std::size_t i = old, w = traces.size();
     for (std::size_t j = made.Order.size(); j > 0;) {
-        const MadeTrace& t = made.Traces[made.Order[j - 1]];
+        MadeTrace& t = made.Traces[made.Order[j - 1]];
         if (i > 0 && !traceNameLess(traces[i - 1].Source->Name, t.Trace.Source->Name)) {
             traces[--w] = traces[--i];
         } else {
             traces[--w] = t.Trace;
-            rememberSlot(cache, t, w);
+            t.Slot = static_cast<std::uint32_t>(w);
             --j;
         }
     }
@@ -104,7 +99,8 @@ CVolume& madeTrace(StepCache& cache, std::uint32_t place, CPoint* source, std::u
                 .Owner = place,
                 .Next = NoSlot,
                 .Link = link,
-                .Position = position};
+                .Position = position,
+                .Slot = NoSlot};
     t.Trace.Source = source;
     made.Traces.push_back(t);
     entry = k + 1;
@@ -129,17 +125,18 @@ void putMadeTraces(Scheme& scheme, StepCache& cache, std::uint32_t place) {
         // A renamed source has left the list out of order: each trace goes where it would
         // have gone when it was made.
         for (const std::uint32_t k : made.Order) {
-            const MadeTrace& t = made.Traces[k];
+            MadeTrace& t = made.Traces[k];
             const std::size_t slot = insertionPoint(owner, t.Trace.Source);
             *scheme.addTraceAt(owner, t.Trace.Source, slot) = t.Trace;
-            rememberSlot(cache, t, slot);
+            t.Slot = static_cast<std::uint32_t>(slot);
         }
         return;
     }
     const std::size_t old = owner->Traces.size();
+    owner->Traces.reserve(old + made.Order.size());
     for (const std::uint32_t k : made.Order)
         scheme.addTraceAt(owner, made.Traces[k].Trace.Source, owner->Traces.size());
-    mergeInto(cache, owner, old);
+    mergeInto(made, owner, old);
 }
 
 void putAllMadeTraces(Scheme& scheme, StepCache& cache) {
@@ -149,6 +146,10 @@ void putAllMadeTraces(Scheme& scheme, StepCache& cache) {
     for (const MadeTrace& t : made.Traces)
         if (cache.ItemIndex[t.Owner].FirstMade != NoSlot)
             putMadeTraces(scheme, cache, t.Owner);
+    // The links' hints, in link order, which is the order the traces were made in. (An owner
+    // whose traces joined its list twice this step may have moved the first ones since.)
+    for (const MadeTrace& t : made.Traces)
+        rememberedSlot(cache, cache.LinkIndex[t.Link], t.Position) = t.Slot;
     made.Traces.clear();
     std::fill(made.Table.begin(), made.Table.end(), 0u);
 }

@@ -78,8 +78,18 @@ void spreadLink(Scheme& scheme, StepCache& cache, std::size_t place) {
 } // namespace
 
 void spread(Scheme& scheme, StepCache& cache) {
-    for (std::size_t i = 0; i < cache.LinkIndex.size(); ++i)
+    const std::vector<LinkSteps>& links = cache.LinkIndex;
+    // The traces links reach lie in many lists: fetch each link's remembered one ahead of use.
+    constexpr std::size_t ahead = 8;
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        if (i + ahead < links.size()) {
+            const LinkSteps& next = links[i + ahead];
+            const std::vector<CVolume>& traces = cache.Items[next.ToPlace]->Traces;
+            if (next.First < traces.size())
+                __builtin_prefetch(traces.data() + next.First, 1);
+        }
         spreadLink(scheme, cache, i);
+    }
     putAllMadeTraces(scheme, cache);
 }
 

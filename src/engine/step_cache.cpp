@@ -72,6 +72,9 @@ void refreshCache(StepCache& cache, const Scheme& scheme) {
     cache.Items.clear();
     cache.Links.clear();
     cache.Rests.clear();
+    // Growing these lists step by step would copy them, and fault in fresh memory, many times.
+    cache.Items.reserve(static_cast<std::size_t>(scheme.ItemCount));
+    cache.Links.reserve(static_cast<std::size_t>(scheme.LinkCount));
     for (CPoint* item = scheme.ItemList; item; item = item->Next)
         cache.Items.push_back(item);
     for (CLink* link = scheme.LinkList; link; link = link->Next)

@@ -83,6 +83,7 @@ struct MadeTrace {
     std::uint32_t Next;    // the owner's next made trace, or NoSlot
     std::uint32_t Link;    // the place of the link that made it, and the contribution's position
     std::uint32_t Position;
+    std::uint32_t Slot; // its place in the owner's list once it has joined it
 };
 
 struct MadeTraces {
