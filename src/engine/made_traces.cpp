@@ -54,26 +54,24 @@ bool isSorted(const std::vector<CVolume>& traces) {
 // Made one by one, each new trace goes before every trace whose name is not smaller; into a
 // sorted list that places them in name order, a later one before an earlier one of the same
 // name, and all of them before the list's own traces of that name.
-bool goesBefore(const MadeTraces& made, std::uint32_t a, std::uint32_t b) {
-    const MadeTrace& x = made.Traces[a];
-    const MadeTrace& y = made.Traces[b];
-    if (x.NameKey != y.NameKey)
-        return x.NameKey < y.NameKey;
-    const std::string& nx = x.Trace.Source->Name;
-    const std::string& ny = y.Trace.Source->Name;
-    if (traceNameLess(nx, ny) || traceNameLess(ny, nx))
-        return traceNameLess(nx, ny);
-    return a > b;
+bool goesBefore(const MadeTraces& made, const MadeOrder& a, const MadeOrder& b) {
+    if (a.NameKey != b.NameKey)
+        return a.NameKey < b.NameKey;
+    const std::string& na = made.Traces[a.Made].Trace.Source->Name;
+    const std::string& nb = made.Traces[b.Made].Trace.Source->Name;
+    if (traceNameLess(na, nb))
+        return true;
+    return !traceNameLess(nb, na) && a.Made > b.Made;
 }
 
 // Merges the made traces into the sorted list from its end, which the new traces lengthened.
 void mergeInto(MadeTraces& made, CPoint* owner, std::size_t old) {
     std::sort(made.Order.begin(), made.Order.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return goesBefore(made, a, b); });
+              [&](const MadeOrder& a, const MadeOrder& b) { return goesBefore(made, a, b); });
     std::vector<CVolume>& traces = owner->Traces;
     std::size_t i = old, w = traces.size();
     for (std::size_t j = made.Order.size(); j > 0;) {
-        MadeTrace& t = made.Traces[made.Order[j - 1]];
+        MadeTrace& t = made.Traces[made.Order[j - 1].Made];
         if (i > 0 && !traceNameLess(traces[i - 1].Source->Name, t.Trace.Source->Name)) {
             traces[--w] = traces[--i];
         } else {
@@ -95,7 +93,6 @@ CVolume& madeTrace(StepCache& cache, std::uint32_t place, CPoint* source, std::u
         return made.Traces[entry - 1].Trace;
     const auto k = static_cast<std::uint32_t>(made.Traces.size());
     MadeTrace t{.Trace = {},
-                .NameKey = nameKey(source->Name),
                 .Owner = place,
                 .Next = NoSlot,
                 .Link = link,
@@ -118,14 +115,14 @@ void putMadeTraces(Scheme& scheme, StepCache& cache, std::uint32_t place) {
     ItemSteps& index = cache.ItemIndex[place];
     made.Order.clear();
     for (std::uint32_t k = index.FirstMade; k != NoSlot; k = made.Traces[k].Next)
-        made.Order.push_back(k);
+        made.Order.push_back({nameKey(made.Traces[k].Trace.Source->Name), k});
     index.FirstMade = index.LastMade = NoSlot;
     CPoint* const owner = cache.Items[place];
     if (!isSorted(owner->Traces)) {
         // A renamed source has left the list out of order: each trace goes where it would
         // have gone when it was made.
-        for (const std::uint32_t k : made.Order) {
-            MadeTrace& t = made.Traces[k];
+        for (const MadeOrder& k : made.Order) {
+            MadeTrace& t = made.Traces[k.Made];
             const std::size_t slot = insertionPoint(owner, t.Trace.Source);
             *scheme.addTraceAt(owner, t.Trace.Source, slot) = t.Trace;
             t.Slot = static_cast<std::uint32_t>(slot);
@@ -134,8 +131,8 @@ void putMadeTraces(Scheme& scheme, StepCache& cache, std::uint32_t place) {
     }
     const std::size_t old = owner->Traces.size();
     owner->Traces.reserve(old + made.Order.size());
-    for (const std::uint32_t k : made.Order)
-        scheme.addTraceAt(owner, made.Traces[k].Trace.Source, owner->Traces.size());
+    for (const MadeOrder& k : made.Order)
+        scheme.addTraceAt(owner, made.Traces[k.Made].Trace.Source, owner->Traces.size());
     mergeInto(made, owner, old);
 }
 

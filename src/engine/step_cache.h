@@ -78,18 +78,24 @@ struct SpreadPlan {
 // instead, before anything reads its list in order.
 struct MadeTrace {
     CVolume Trace;
-    std::uint64_t NameKey; // the source name's first bytes, in the order of traceNameLess
-    std::uint32_t Owner;   // the owner's place
-    std::uint32_t Next;    // the owner's next made trace, or NoSlot
-    std::uint32_t Link;    // the place of the link that made it, and the contribution's position
+    std::uint32_t Owner; // the owner's place
+    std::uint32_t Next;  // the owner's next made trace, or NoSlot
+    std::uint32_t Link;  // the place of the link that made it, and the contribution's position
     std::uint32_t Position;
     std::uint32_t Slot; // its place in the owner's list once it has joined it
+};
+
+// One of an owner's made traces while they are put in, and the first bytes of its source's
+// name, which order most names without reading them.
+struct MadeOrder {
+    std::uint64_t NameKey;
+    std::uint32_t Made; // index in MadeTraces::Traces
 };
 
 struct MadeTraces {
     std::vector<MadeTrace> Traces;    // in the order they were made
     std::vector<std::uint32_t> Table; // (owner, source) to index in Traces + 1; 0 is free
-    std::vector<std::uint32_t> Order; // one owner's made traces, while they are put in
+    std::vector<MadeOrder> Order;     // one owner's made traces, while they are put in
 };
 
 struct StepCache {
