@@ -37,11 +37,9 @@ std::size_t insertionPoint(const CPoint* owner, const CPoint* source) {
     return position;
 }
 
-ItemSteps& refreshIndex(StepCache& cache, std::uint32_t place) {
+ItemSteps& rebuildIndex(StepCache& cache, std::uint32_t place) {
     ItemSteps& index = cache.ItemIndex[place];
     const CPoint* const item = cache.Items[place];
-    if (index.BuiltForSize == item->Traces.size())
-        return index;
     index.OwnSlot = NoSlot;
     index.PassOn.clear();
     for (std::uint32_t i = 0; i < item->Traces.size(); ++i) {

@@ -76,9 +76,18 @@ inline void accumulate(CVolume& trace, Accumulation accumulation, float x) {
     }
 }
 
+// Rebuilds the item's OwnSlot and PassOn from its trace list.
+ItemSteps& rebuildIndex(StepCache& cache, std::uint32_t place);
+
 // The item's OwnSlot and PassOn, rebuilt when its trace list has grown since they were
-// built. Only a step calls it, after its record has seen which items are flags now.
-ItemSteps& refreshIndex(StepCache& cache, std::uint32_t place);
+// built. Only a step calls it, after its record has seen which items are flags now. Every
+// link asks it of its From item, so the check is inline.
+inline ItemSteps& refreshIndex(StepCache& cache, std::uint32_t place) {
+    ItemSteps& index = cache.ItemIndex[place];
+    if (index.BuiltForSize == cache.Items[place]->Traces.size())
+        return index;
+    return rebuildIndex(cache, place);
+}
 
 // The position of the owner's trace of source, or NoSlot.
 std::uint32_t findSlot(const CPoint* owner, const CPoint* source);
