@@ -131,6 +131,8 @@ void putMadeTraces(Scheme& scheme, StepCache& cache, std::uint32_t place) {
     }
     const std::size_t old = owner->Traces.size();
     owner->Traces.reserve(old + made.Order.size());
+    // Each joins at the end, where the scheme records whom its source reaches; the merge then
+    // moves them where addTrace would have put them.
     for (const MadeOrder& k : made.Order)
         scheme.addTraceAt(owner, made.Traces[k.Made].Trace.Source, owner->Traces.size());
     mergeInto(made, owner, old);
