@@ -19,7 +19,7 @@ using Contribution = PlannedContribution;
 // reaches, checked against the link's cache; NoSlot when the To item holds none.
 std::uint32_t plannedSlot(StepCache& cache, std::size_t place, std::size_t position,
                           const CPoint* source) {
-    const CPoint* to = cache.Links[place]->To;
+    const CPoint* to = cache.Items[cache.LinkIndex[place].ToPlace];
     std::uint32_t& slot = rememberedSlot(cache, cache.LinkIndex[place], position);
     slot = recheckSlot(to, slot, source);
     if (slot == NoSlot)
@@ -32,7 +32,7 @@ std::uint32_t plannedSlot(StepCache& cache, std::size_t place, std::size_t posit
 class PlanBuilder {
   public:
     explicit PlanBuilder(StepCache& cache)
-        : cache_(cache), plan_(cache.Plan), items_(cache.Items), links_(cache.Links) {}
+        : cache_(cache), plan_(cache.Plan), items_(cache.Items), links_(cache.LinkIndex) {}
 
     void build() {
         placeGroups();
@@ -51,10 +51,11 @@ class PlanBuilder {
         std::vector<std::uint32_t>& start = plan_.GroupStart;
         start.assign(items_.size() + 1, 0);
         for (std::size_t place = 0; place < links_.size(); ++place) {
-            const LinkSteps& link = cache_.LinkIndex[place];
+            const LinkSteps& link = links_[place];
             std::uint32_t& count = start[link.ToPlace + 1];
-            forEachPassed(refreshIndex(cache_, link.FromPlace), links_[place]->From,
-                          links_[place]->To, [&](std::uint32_t, std::uint32_t, Rule) { ++count; });
+            forEachPassed(refreshIndex(cache_, link.FromPlace), items_[link.FromPlace],
+                          items_[link.ToPlace],
+                          [&](std::uint32_t, std::uint32_t, Rule) { ++count; });
         }
         for (std::size_t i = 1; i < start.size(); ++i)
             start[i] += start[i - 1];
@@ -64,12 +65,11 @@ class PlanBuilder {
 
     // Appends the link's contributions to its target's group: link order within each group.
     void add(std::size_t linkPlace) {
-        const CLink* const link = links_[linkPlace];
-        const LinkSteps& places = cache_.LinkIndex[linkPlace];
-        CPoint* const from = link->From;
-        CPoint* const to = link->To;
-        const std::uint32_t place = places.ToPlace;
-        forEachPassed(refreshIndex(cache_, places.FromPlace), from, to,
+        const LinkSteps& link = links_[linkPlace];
+        CPoint* const from = items_[link.FromPlace];
+        CPoint* const to = items_[link.ToPlace];
+        const std::uint32_t place = link.ToPlace;
+        forEachPassed(refreshIndex(cache_, link.FromPlace), from, to,
                       [&](std::uint32_t position, std::uint32_t slot, Rule rule) {
                           const CVolume& passed = from->Traces[slot];
                           const std::uint32_t target =
@@ -77,7 +77,7 @@ class PlanBuilder {
                           const std::uint32_t at = plan_.Cursor[place]++;
                           plan_.Contributions[at] = {
                               target == NoSlot ? nullptr : &to->Traces[target],
-                              sourceEntry(places.FromPlace, passed, rule), link->Value};
+                              sourceEntry(link.FromPlace, passed, rule), link.Coefficient};
                           if (target == NoSlot)
                               plan_.Unmade.emplace_back(at, place);
                       });
@@ -109,7 +109,7 @@ class PlanBuilder {
     StepCache& cache_;
     SpreadPlan& plan_;
     const std::vector<CPoint*>& items_;
-    const std::vector<CLink*>& links_;
+    const std::vector<LinkSteps>& links_;
 };
 
 // The values passed on in this step, as the spread phase would read them.

@@ -123,6 +123,8 @@ bool propagationStep(Scheme& scheme, Evaluation& eval, bool repaintAfter, bool f
         // The step's own changes (traces made, coefficients taught) keep the record good but
         // not its plan; a plan pays only for a scheme that goes through whole steps unchanged.
         cache.Steady = scheme.changeStamp() == shape && !eval.TeachPending;
+        if (eval.TeachPending)
+            step::reloadCoefficients(cache);
         cache.PlanBuilt = cache.PlanBuilt && cache.Steady;
         cache.Stamp = scheme.changeStamp();
     }

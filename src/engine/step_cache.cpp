@@ -71,22 +71,32 @@ void refreshCache(StepCache& cache, const Scheme& scheme) {
     }
     cache.Items.clear();
     cache.Links.clear();
+    cache.LinkIndex.clear();
     cache.Rests.clear();
+    // Growing these lists step by step would copy them, and fault in fresh memory, many times.
+    cache.Items.reserve(static_cast<std::size_t>(scheme.ItemCount));
+    cache.Links.reserve(static_cast<std::size_t>(scheme.LinkCount));
+    cache.LinkIndex.reserve(static_cast<std::size_t>(scheme.LinkCount));
     for (CPoint* item = scheme.ItemList; item; item = item->Next)
         cache.Items.push_back(item);
-    for (CLink* link = scheme.LinkList; link; link = link->Next)
-        cache.Links.push_back(link);
     // Any item's type may have changed, and with it which traces every item passes on.
     cache.ItemIndex.assign(cache.Items.size(), ItemSteps{});
     const Places places(cache.Items);
-    cache.LinkIndex.resize(cache.Links.size());
-    for (std::size_t i = 0; i < cache.Links.size(); ++i)
-        cache.LinkIndex[i] = {places.of(cache.Links[i]->From), places.of(cache.Links[i]->To)};
+    // One walk over the links, which lie scattered in memory.
+    for (CLink* link = scheme.LinkList; link; link = link->Next) {
+        cache.Links.push_back(link);
+        cache.LinkIndex.push_back({places.of(link->From), places.of(link->To), link->Value});
+    }
     carryHints(cache, oldLinks, oldIndex, oldRests);
     cache.For = &scheme;
     cache.Stamp = scheme.changeStamp();
     cache.PlanBuilt = false;
     cache.Steady = false;
+}
+
+void reloadCoefficients(StepCache& cache) {
+    for (std::size_t i = 0; i < cache.Links.size(); ++i)
+        cache.LinkIndex[i].Coefficient = cache.Links[i]->Value;
 }
 
 } // namespace lumeris::step

@@ -23,14 +23,19 @@ struct ItemSteps {
     std::uint32_t BuiltForSize = NoSlot; // trace count PassOn was built for; lists only grow
                                          // between rebuilds of the record
     std::vector<std::uint32_t> PassOn;   // positions of the own and flag-sourced traces
+    std::uint32_t FirstMade = NoSlot;    // its chain in StepCache::Made, oldest first
+    std::uint32_t LastMade = NoSlot;
 };
 
-// One link, at its place in StepCache::Links: its ends' places, and the positions in its To
-// item's list of the traces its contributions reach, in the order it passes its From item's
-// traces. The positions are hints, checked against the trace's Source before use.
+// One link, at its place in StepCache::Links: its ends' places, its coefficient, and the
+// positions in its To item's list of the traces its contributions reach, in the order it
+// passes its From item's traces. The positions are hints, checked against the trace's Source
+// before use. The phases read the link through this record only: links lie scattered in
+// memory, and fetching one per contribution would cost more than the rest of the work.
 struct LinkSteps {
     std::uint32_t FromPlace = 0;
     std::uint32_t ToPlace = 0;
+    float Coefficient = 0; // the link's Value as the record last saw it
     std::uint32_t First = NoSlot;
     std::uint32_t Rest = NoSlot; // index in StepCache::Rests, for a link passing several traces
 };
@@ -68,6 +73,31 @@ struct SpreadPlan {
     std::vector<std::uint32_t> OwnEntry; // per item: its own trace's entry in Passed, if any
 };
 
+// A trace the spread phase has made and not yet put into its owner's list. Putting each one in
+// at once would move and search the list once per trace; an owner's new traces go in together
+// instead, before anything reads its list in order.
+struct MadeTrace {
+    CVolume Trace;
+    std::uint32_t Owner; // the owner's place
+    std::uint32_t Next;  // the owner's next made trace, or NoSlot
+    std::uint32_t Link;  // the place of the link that made it, and the contribution's position
+    std::uint32_t Position;
+    std::uint32_t Slot; // its place in the owner's list once it has joined it
+};
+
+// One of an owner's made traces while they are put in, and the first bytes of its source's
+// name, which order most names without reading them.
+struct MadeOrder {
+    std::uint64_t NameKey;
+    std::uint32_t Made; // index in MadeTraces::Traces
+};
+
+struct MadeTraces {
+    std::vector<MadeTrace> Traces;    // in the order they were made
+    std::vector<std::uint32_t> Table; // (owner, source) to index in Traces + 1; 0 is free
+    std::vector<MadeOrder> Order;     // one owner's made traces, while they are put in
+};
+
 struct StepCache {
     const Scheme* For = nullptr;
     std::uint64_t Stamp = 0; // the scheme's change stamp the record was last brought up to
@@ -77,6 +107,7 @@ struct StepCache {
     std::vector<LinkSteps> LinkIndex;
     std::vector<std::vector<std::uint32_t>> Rests;
     SpreadPlan Plan;
+    MadeTraces Made;
     bool PlanBuilt = false; // Plan matches the scheme as it stands
     bool Steady = false;    // the last step kept the scheme's shape, so a plan would pay
 };

@@ -23,6 +23,8 @@ std::size_t firstNotBelow(const CPoint* owner, const std::string& name) {
     return static_cast<std::size_t>(at - traces.begin());
 }
 
+} // namespace
+
 // Where a new trace of source goes: before the first trace whose source name is greater or
 // equal. A long list is sorted, so a binary search finds the same place as the walk.
 std::size_t insertionPoint(const CPoint* owner, const CPoint* source) {
@@ -35,13 +37,9 @@ std::size_t insertionPoint(const CPoint* owner, const CPoint* source) {
     return position;
 }
 
-} // namespace
-
-ItemSteps& refreshIndex(StepCache& cache, std::uint32_t place) {
+ItemSteps& rebuildIndex(StepCache& cache, std::uint32_t place) {
     ItemSteps& index = cache.ItemIndex[place];
     const CPoint* const item = cache.Items[place];
-    if (index.BuiltForSize == item->Traces.size())
-        return index;
     index.OwnSlot = NoSlot;
     index.PassOn.clear();
     for (std::uint32_t i = 0; i < item->Traces.size(); ++i) {

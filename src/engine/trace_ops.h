@@ -76,9 +76,18 @@ inline void accumulate(CVolume& trace, Accumulation accumulation, float x) {
     }
 }
 
+// Rebuilds the item's OwnSlot and PassOn from its trace list.
+ItemSteps& rebuildIndex(StepCache& cache, std::uint32_t place);
+
 // The item's OwnSlot and PassOn, rebuilt when its trace list has grown since they were
-// built. Only a step calls it, after its record has seen which items are flags now.
-ItemSteps& refreshIndex(StepCache& cache, std::uint32_t place);
+// built. Only a step calls it, after its record has seen which items are flags now. Every
+// link asks it of its From item, so the check is inline.
+inline ItemSteps& refreshIndex(StepCache& cache, std::uint32_t place) {
+    ItemSteps& index = cache.ItemIndex[place];
+    if (index.BuiltForSize == cache.Items[place]->Traces.size())
+        return index;
+    return rebuildIndex(cache, place);
+}
 
 // The position of the owner's trace of source, or NoSlot.
 std::uint32_t findSlot(const CPoint* owner, const CPoint* source);
@@ -86,6 +95,22 @@ std::uint32_t findSlot(const CPoint* owner, const CPoint* source);
 // The position of the owner's trace of source, made in its place by source name when the
 // owner has none. Making it moves the traces after it one place on.
 std::uint32_t findOrCreateSlot(Scheme& scheme, CPoint* owner, CPoint* source);
+
+// Where findOrCreateSlot makes a new trace of source in the owner's list.
+std::size_t insertionPoint(const CPoint* owner, const CPoint* source);
+
+// The trace of source that the spread phase has made for the item at this place this step,
+// made now if there is none; link and position say which contribution asks. The item's list
+// must hold no trace of source. The trace joins the list when putMadeTraces is called.
+CVolume& madeTrace(StepCache& cache, std::uint32_t place, CPoint* source, std::uint32_t link,
+                   std::uint32_t position);
+
+// Puts the traces made for the item at this place into its list, where making them one by
+// one in the order they were made would have put them.
+void putMadeTraces(Scheme& scheme, StepCache& cache, std::uint32_t place);
+
+// Puts every made trace into its owner's list.
+void putAllMadeTraces(Scheme& scheme, StepCache& cache);
 
 // assign with the trace's position known.
 inline void assignAt(Scheme& scheme, CPoint* item, std::uint32_t slot, bool own, float x) {
@@ -182,6 +207,9 @@ inline bool skipsZero(Rule rule, float x, bool skipZero) {
 // Brings the record up to the scheme: rebuilt when the scheme's change stamp has moved on
 // since the record last saw it (or the record was kept for another scheme).
 void refreshCache(StepCache& cache, const Scheme& scheme);
+
+// Brings the record's coefficients up to the links, after teaching has changed them.
+void reloadCoefficients(StepCache& cache);
 
 // Phases, each over the whole scheme: spread finds and makes the traces it reaches, combine
 // turns one item's accumulated traces into its new values (see also spread_plan.h).
