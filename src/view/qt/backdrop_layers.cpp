@@ -73,10 +73,10 @@ void paintBackground(PaintFrame& frame, const QImage& picture) {
     stretchPicture(frame, picture, frame.toScreenX(0), frame.toScreenY(0), false);
 }
 
-void paintPhotos(PaintFrame& frame) {
+void paintPhotos(PaintFrame& frame, ItemsOnScreen items) {
     frame.setFontSize(nameFontSize(frame.view.Scale));
-    for (CPoint* item = frame.scheme.ItemList; item; item = item->Next) {
-        if (!item->Vis || !frame.isOnScreen(item))
+    for (const CPoint* item : items) {
+        if (!item->Vis)
             continue;
         const ScreenPoint s = frame.screenOf(item);
         const bool activeView = item == frame.scheme.CurrentView;

@@ -101,22 +101,22 @@ void updateNameColours(Scheme& scheme) {
     }
 }
 
-void paintHiddenNames(PaintFrame& frame) {
+void paintHiddenNames(PaintFrame& frame, ItemsOnScreen items) {
     if (!frame.view.ShowNames)
         return;
     const int rise = nameRise(frame.view.Scale);
-    for (const CPoint* item = frame.scheme.ItemList; item; item = item->Next)
-        if (!item->Vis && frame.isOnScreen(item)) {
+    for (const CPoint* item : items)
+        if (!item->Vis) {
             const ScreenPoint s = frame.screenOf(item);
             frame.labelWriter(s.x + 8, s.y - rise, item->Name, false, qRgb(0xE0, 0xE4, 0xE4));
         }
 }
 
-void paintLabels(PaintFrame& frame) {
+void paintLabels(PaintFrame& frame, ItemsOnScreen items) {
     const int rise = nameRise(frame.view.Scale), drop = valueDrop(frame.view.Scale);
     const char decimalPoint = char(QLocale().decimalPoint().front().unicode());
-    for (const CPoint* item = frame.scheme.ItemList; item; item = item->Next) {
-        if (!item->Vis || !frame.isOnScreen(item))
+    for (const CPoint* item : items) {
+        if (!item->Vis)
             continue;
         const ScreenPoint s = frame.screenOf(item);
         if (frame.view.ShowNames) {
@@ -132,10 +132,9 @@ void paintLabels(PaintFrame& frame) {
     }
 }
 
-void paintItems(PaintFrame& frame, Sprites& sprites) {
-    for (const CPoint* item = frame.scheme.ItemList; item; item = item->Next)
-        if (frame.isOnScreen(item))
-            paintItem(frame, item, sprites);
+void paintItems(PaintFrame& frame, ItemsOnScreen items, Sprites& sprites) {
+    for (const CPoint* item : items)
+        paintItem(frame, item, sprites);
 }
 
 } // namespace lumeris

@@ -5,6 +5,7 @@
 #include "view/qt/sprites.h"
 
 #include <QImage>
+#include <span>
 
 namespace lumeris {
 
@@ -13,13 +14,15 @@ void paintGrid(PaintFrame& frame);
 QImage withTransparency(const QImage& picture);
 // `picture` is the background picture already passed through withTransparency.
 void paintBackground(PaintFrame& frame, const QImage& picture);
-void paintPhotos(PaintFrame& frame);
+// The item layers draw the items on screen, given in ItemList order.
+using ItemsOnScreen = std::span<const CPoint* const>;
+void paintPhotos(PaintFrame& frame, ItemsOnScreen items);
 void paintLinks(PaintFrame& frame);
 void updateNameColours(Scheme& scheme);
-void paintHiddenNames(PaintFrame& frame);
-void paintLabels(PaintFrame& frame);
-void paintItems(PaintFrame& frame, Sprites& sprites);
-void paintTraces(PaintFrame& frame, const Sprites& sprites);
+void paintHiddenNames(PaintFrame& frame, ItemsOnScreen items);
+void paintLabels(PaintFrame& frame, ItemsOnScreen items);
+void paintItems(PaintFrame& frame, ItemsOnScreen items, Sprites& sprites);
+void paintTraces(PaintFrame& frame, ItemsOnScreen items, const Sprites& sprites);
 
 // What the overlay needs to know of the windows around the canvas.
 struct OverlayWindows {

@@ -55,25 +55,24 @@ void ScenePainter::paintLayers(bool ItemsOnly) {
             transparentBackground_ = withTransparency(Background);
             backgroundKey_ = Background.cacheKey();
         }
-        updateNameColours(world_.scheme);
-        // Names change with the view, the focus and the items, which the key holds; value
-        // labels change with every step, so while they show the names are drawn every frame.
+        updateNameColours();
+        // Names change with the view, the focus and the items, which the kept layers watch;
+        // value labels change with every step, so while they show the names are drawn every
+        // frame.
         const bool valuesShown = world_.eval.ShowValues;
         auto paintNames = [&] {
             frame.setFontSize(nameFontSize(view.Scale));
-            paintHiddenNames(frame);
+            paintHiddenNames(frame, under_.onScreen());
             if (view.ZoomLevel > 3)
-                paintLabels(frame);
+                paintLabels(frame, under_.onScreen());
         };
         const char decimalPoint = char(QLocale().decimalPoint().front().unicode());
-        const std::uint64_t key =
-            underLayerKey(world_, {backgroundKey_, PrintRequested, decimalPoint});
-        under_.paint(surface_.Back, key, [&] {
+        under_.paint(frame, surface_.Back, {backgroundKey_, PrintRequested, decimalPoint}, [&] {
             frame.raster.fillRect(0, 0, frame.raster.width(), frame.raster.height(), 0xFFFFFFFF);
             if (!PrintRequested)
                 paintGrid(frame);
             paintBackground(frame, transparentBackground_);
-            paintPhotos(frame);
+            paintPhotos(frame, under_.onScreen());
             if (view.ShowLinks)
                 paintLinks(frame);
             if (!valuesShown)
@@ -84,11 +83,30 @@ void ScenePainter::paintLayers(bool ItemsOnly) {
         frame.setFontSize(nameFontSize(view.Scale));
         view.NameSampleWidth = frame.textWidth("IWIWAiwiwa");
     }
-    paintItems(frame, sprites);
-    paintTraces(frame, sprites);
+    // The kept layers found the items on screen; a frame without them looks for itself.
+    ItemsOnScreen onScreen = under_.onScreen();
+    if (ItemsOnly) {
+        findItemsOnScreen(frame, itemsOnScreen_);
+        onScreen = itemsOnScreen_;
+    }
+    paintItems(frame, onScreen, sprites);
+    paintTraces(frame, onScreen, sprites);
     frame.setFontSize(nameFontSize(view.Scale));
     paintOverlay(frame, {PanelVisible, TextWindowVisible});
     paintMarks(frame);
+}
+
+// The colours follow the focus and the links alone (see ::updateNameColours), so they stand
+// while neither changes.
+void ScenePainter::updateNameColours() {
+    const Scheme& scheme = world_.scheme;
+    const CPoint* hovered = hoveredItem(scheme);
+    const NameColourInputs inputs{scheme.changeStamp(), selectedItem(scheme), hovered,
+                                  hovered && isLisp(hovered)};
+    if (inputs == nameColourInputs_)
+        return;
+    lumeris::updateNameColours(world_.scheme);
+    nameColourInputs_ = inputs;
 }
 
 // Prints what the screen shows; the grid comes back with the frame this requests.

@@ -8,7 +8,9 @@
 #include "view/qt/under_layers.h"
 
 #include <QImage>
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 class QPrinter;
 
@@ -44,6 +46,7 @@ class ScenePainter {
     void PaintScene(bool ItemsOnly);
     void paintLayers(bool ItemsOnly);
     void print();
+    void updateNameColours();
 
     World& world_;
     Surface& surface_;
@@ -51,6 +54,15 @@ class ScenePainter {
     QImage transparentBackground_;
     qint64 backgroundKey_ = 0;
     UnderLayers under_;
+    std::vector<const CPoint*> itemsOnScreen_; // of ItemsOnly frames
+    struct NameColourInputs {
+        std::uint64_t stamp;
+        const CPoint* selected;
+        const CPoint* hovered;
+        bool hoveredLisp;
+        bool operator==(const NameColourInputs&) const = default;
+    };
+    NameColourInputs nameColourInputs_{};
 };
 
 } // namespace lumeris

@@ -38,13 +38,12 @@ void paintTraceRow(PaintFrame& frame, const CVolume* trace, ScreenPoint s, int y
 
 } // namespace
 
-void paintTraces(PaintFrame& frame, const Sprites& sprites) {
+void paintTraces(PaintFrame& frame, ItemsOnScreen items, const Sprites& sprites) {
     frame.setFontSize(7);
     const int r0 = frame.eval.ShowValues ? 17 : 8;
     const char decimalPoint = char(QLocale().decimalPoint().front().unicode());
-    for (const CPoint* item = frame.scheme.ItemList; item; item = item->Next) {
-        if (item->Traces.empty() || !item->Vis || !frame.isOnScreen(item) ||
-            startsWithStar(item->Name))
+    for (const CPoint* item : items) {
+        if (item->Traces.empty() || !item->Vis || startsWithStar(item->Name))
             continue;
         const ScreenPoint s = frame.screenOf(item);
         int y0 = s.y + r0;

@@ -1,5 +1,8 @@
 #include "view/qt/under_layers.h"
 
+#include "view/qt/layers.h"
+
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <string_view>
@@ -23,9 +26,9 @@ class Fold {
     std::uint64_t h_ = 0x243F6A8885A308D3ull;
 };
 
-} // namespace
-
-std::uint64_t underLayerKey(const World& world, const UnderLayerInputs& inputs) {
+// The view, the toggles, the focus and the inputs: everything the layers read besides the
+// objects.
+std::uint64_t settingsOf(const World& world, const UnderLayerInputs& inputs) {
     const ViewState& view = world.view;
     const Scheme& scheme = world.scheme;
     Fold f;
@@ -45,37 +48,101 @@ std::uint64_t underLayerKey(const World& world, const UnderLayerInputs& inputs) 
                           static_cast<const void*>(scheme.Hovered.item),
                           static_cast<const void*>(scheme.Hovered.link)})
         f.add(p);
-    // Items: where they are, whether they show, their names (labels, bold, the view's plate),
-    // whether a name is underlined and what decides their links' look and their photo. The
-    // name colours follow from the focus and the links.
-    for (const CPoint* item = scheme.ItemList; item; item = item->Next) {
-        f.add(item);
-        f.add((std::uint64_t(std::uint32_t(item->X)) << 32) | std::uint32_t(item->Y));
-        f.add(std::uint64_t(item->Vis) | std::uint64_t(item->Type) << 8 |
-              std::uint64_t(item->url.empty()) << 16);
-        f.add(item->Name);
-        f.add(item->PhotoImage.get());
-    }
-    for (const CLink* link = scheme.LinkList; link; link = link->Next) {
-        f.add(link->From);
-        f.add(link->To);
-        f.add(link->Value);
-        if (!link->Name.empty())
-            f.add(link->Name);
+    // A hovered Lisp atom colours the names equal to its own.
+    if (const CPoint* hovered = hoveredItem(scheme)) {
+        f.add(std::uint64_t(hovered->Type));
+        f.add(hovered->Name);
     }
     return f.value();
 }
 
-void UnderLayers::paint(QImage& back, std::uint64_t key, const std::function<void()>& draw) {
-    if (key == key_ && kept_.size() == back.size() && kept_.format() == back.format()) {
+// Whether any pixel of the link can fall on the screen: its lines, its arrowhead and label
+// (drawn only while its handle, which lies between its ends, is on screen) stay within its
+// ends' box widened by the thick line's extra pixel. The margin also covers the screen bounds
+// being tested on world coordinates.
+bool reachesScreen(const PaintFrame& frame, const CLink* link) {
+    constexpr int margin = 4;
+    const ScreenPoint p = frame.screenOf(link->From), q = frame.screenOf(link->To);
+    return std::max(p.x, q.x) >= -margin && std::min(p.x, q.x) < frame.raster.width() + margin &&
+           std::max(p.y, q.y) >= -margin && std::min(p.y, q.y) < frame.raster.height() + margin;
+}
+
+} // namespace
+
+void findItemsOnScreen(const PaintFrame& frame, std::vector<const CPoint*>& items) {
+    items.clear();
+    for (const CPoint* item = frame.scheme.ItemList; item; item = item->Next)
+        if (frame.isOnScreen(item))
+            items.push_back(item);
+}
+
+void UnderLayers::paint(const PaintFrame& frame, QImage& back, const UnderLayerInputs& inputs,
+                        const std::function<void()>& draw) {
+    const std::uint64_t settings = settingsOf(frame.world, inputs);
+    if (kept_.size() == back.size() && kept_.format() == back.format() &&
+        unchanged(frame, settings)) {
         std::memcpy(back.bits(), kept_.constBits(), std::size_t(back.sizeInBytes()));
         return;
     }
+    watch(frame, settings);
     draw();
     if (kept_.size() != back.size() || kept_.format() != back.format())
         kept_ = QImage(back.size(), back.format());
     std::memcpy(kept_.bits(), back.constBits(), std::size_t(back.sizeInBytes()));
-    key_ = key;
+}
+
+// The stamp comes first: while it stands, every kept pointer is still an object of the scheme.
+bool UnderLayers::unchanged(const PaintFrame& frame, std::uint64_t settings) const {
+    if (settings != settings_ || frame.scheme.changeStamp() != stamp_)
+        return false;
+    for (const Place& place : places_)
+        if (place.item->X != place.X || place.item->Y != place.Y || place.item->Vis != place.Vis)
+            return false;
+    return details() == details_;
+}
+
+void UnderLayers::watch(const PaintFrame& frame, std::uint64_t settings) {
+    settings_ = settings;
+    stamp_ = frame.scheme.changeStamp();
+    places_.clear();
+    onScreen_.clear();
+    for (const CPoint* item = frame.scheme.ItemList; item; item = item->Next) {
+        places_.push_back({item, item->X, item->Y, item->Vis});
+        if (frame.isOnScreen(item))
+            onScreen_.push_back(item);
+    }
+    links_.clear();
+    watched_.assign(onScreen_.begin(), onScreen_.end());
+    // An end off the screen may be watched twice, which costs less than finding out.
+    auto watchEnd = [&](const CPoint* end) {
+        if (!frame.isOnScreen(end))
+            watched_.push_back(end);
+    };
+    for (const CLink* link = frame.scheme.LinkList; link; link = link->Next)
+        if (reachesScreen(frame, link)) {
+            links_.push_back(link);
+            watchEnd(link->From);
+            watchEnd(link->To);
+        }
+    details_ = details();
+}
+
+// What the layers read of the watched objects besides the places: the names with their
+// colours and underlines, the types that decide sprites, plates and Lisp lines, the photos,
+// and the links' coefficients and names.
+std::uint64_t UnderLayers::details() const {
+    Fold f;
+    for (const CPoint* item : watched_) {
+        f.add(std::uint64_t(item->Type) | std::uint64_t(item->url.empty()) << 8 |
+              std::uint64_t(item->NameColor) << 16);
+        f.add(item->Name);
+        f.add(item->PhotoImage.get());
+    }
+    for (const CLink* link : links_) {
+        f.add(link->Value);
+        f.add(link->Name);
+    }
+    return f.value();
 }
 
 } // namespace lumeris

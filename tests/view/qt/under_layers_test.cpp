@@ -74,6 +74,12 @@ TEST_F(UnderLayersTest, RunningFramesAndEveryVisibleChangeMatchAFreshFrame) {
         setLevel(seed % 2 ? 7 : 3);
         Scheme& s = world.scheme;
         auto anItem = [&] { return itemAt(pick(s.ItemCount)); };
+        auto offCanvas = [&](const CPoint* p) {
+            return p->X < world.view.ScreenX || p->Y < world.view.ScreenY ||
+                   p->X > world.view.ScreenX + world.view.CanvasWidth / world.view.Scale ||
+                   p->Y > world.view.ScreenY + world.view.CanvasHeight / world.view.Scale;
+        };
+        CPoint* far = nullptr;
         const std::vector<std::pair<const char*, std::function<void()>>> changes = {
             {"values only", [] {}},
             {"coefficient", [&] { s.setCoefficient(s.LinkList, -s.LinkList->Value); }},
@@ -82,6 +88,26 @@ TEST_F(UnderLayersTest, RunningFramesAndEveryVisibleChangeMatchAFreshFrame) {
             {"item moved", [&] { anItem()->Y += 9; }},
             {"item hidden", [&] { anItem()->Vis = false; }},
             {"item renamed", [&] { anItem()->Name = "*renamed"; }},
+            // Direct writes to objects off the canvas whose links cross it or label it.
+            {"item sent far off", [&] { far = anItem(), far->X += 4000, far->Y -= 3000; }},
+            {"far item back", [&] { far->X -= 4000, far->Y += 3000; }},
+            {"off-canvas names",
+             [&] {
+                 for (CPoint* p = s.ItemList; p; p = p->Next)
+                     if (offCanvas(p))
+                         p->Name += "'";
+             }},
+            {"off-canvas items hidden and shown",
+             [&] {
+                 for (CPoint* p = s.ItemList; p; p = p->Next)
+                     if (offCanvas(p))
+                         p->Vis = !p->Vis;
+             }},
+            {"coefficients written",
+             [&] {
+                 for (CLink* l = s.LinkList; l; l = l->Next)
+                     l->Value = -l->Value;
+             }},
             {"link named", [&] { s.LinkList->Name = "cause"; }},
             {"view moved", [&] { world.view.ScreenX += 5; }},
             {"zoom step", [&] { setLevel(world.view.ZoomLevel == 7 ? 6 : 4); }},
@@ -97,6 +123,13 @@ TEST_F(UnderLayersTest, RunningFramesAndEveryVisibleChangeMatchAFreshFrame) {
              [&] {
                  s.Hovered = {nullptr, s.LinkList}, s.HoverKind = HoverLink;
              }},
+            {"hovered atom",
+             [&] {
+                 s.Hovered = {anItem(), nullptr}, s.HoverKind = HoverItem;
+                 s.Hovered.item->Type = TypeLispAtom;
+             }},
+            {"hovered atom renamed", [&] { s.Hovered.item->Name = itemAt(1)->Name; }},
+            {"hovered atom no more", [&] { s.Hovered.item->Type = TypeReal; }},
             {"hover gone", [&] { s.Hovered.clear(), s.HoverKind = HoverNothing; }},
             {"select item", [&] { s.Selected.item = anItem(), s.EditState = EditItemSelected; }},
             {"select link",
