@@ -147,8 +147,8 @@ class Scheme {
     CVolume* findTrace(CPoint* owner, const CPoint* source) const;
     // Inserts a new trace before the first one whose source name is greater or equal.
     CVolume* addTrace(CPoint* owner, CPoint* source);
-    // Inserts a new trace at this position of the owner's list, for callers that know this is
-    // where addTrace would put it.
+    // Inserts a new trace at this position of the owner's list, for callers that know where
+    // addTrace would put it (the step appends a batch and then orders the list itself).
     CVolume* addTraceAt(CPoint* owner, CPoint* source, std::size_t position);
 
     // Views.
