@@ -142,14 +142,11 @@ void Journal::endStep() {
     if (open_.empty())
         return;
     settle(open_);
-    if (!open_.empty()) {
-        if (joinsLast(open_)) {
-            // The last step's report holds the text before both.
-        } else {
-            bytes_ += open_.bytes;
-            done_.push_back(std::move(open_));
-            keepWithinLimits();
-        }
+    // Text joining the last step needs no step of its own: that step holds the text before both.
+    if (!open_.empty() && !joinsLast(open_)) {
+        bytes_ += open_.bytes;
+        done_.push_back(std::move(open_));
+        keepWithinLimits();
     }
     open_ = {};
     ++serial_;
