@@ -9,6 +9,7 @@ install(TARGETS lumeris-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY examples/ DESTINATION ${LUMERIS_DATA_DIR}/examples)
 # The program's start-up scheme, copied into the user's own folder on first start.
 install(FILES examples/demo.txt DESTINATION ${LUMERIS_DATA_DIR} RENAME lumeris.txt)
+install(FILES data/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/lumeris)
 
 # Debian wants man pages compressed; -n leaves the date out, so builds are reproducible.
 foreach(page lumeris lumeris-cli)

@@ -23,7 +23,8 @@ for f in /usr/bin/lumeris /usr/bin/lumeris-cli \
   /usr/share/applications/lumeris.desktop /usr/share/mime/packages/lumeris.xml \
   /usr/share/icons/hicolor/scalable/apps/lumeris.svg \
   /usr/share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/lumeris.png \
-  /usr/share/man/man1/lumeris.1.gz /usr/share/man/man1/lumeris-cli.1.gz; do
+  /usr/share/man/man1/lumeris.1.gz /usr/share/man/man1/lumeris-cli.1.gz \
+  /usr/share/doc/lumeris/copyright; do
   grep -qx "$f" "$scratch/files" || fail "the package lacks $f"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -42,6 +43,10 @@ done
 
 echo "== desktop entry and MIME type"
 desktop-file-validate "$root/usr/share/applications/lumeris.desktop"
+# "Open with" in file managers that type a .txt by its ending alone.
+grep -qx 'MimeType=application/x-lumeris-scheme;text/plain;' \
+  "$root/usr/share/applications/lumeris.desktop" || fail "the desktop entry's MimeType"
+grep -q '^License: GPL-3.0-or-later$' "$root/usr/share/doc/lumeris/copyright" || fail "copyright"
 xmllint --noout "$root/usr/share/mime/packages/lumeris.xml" \
   "$root/usr/share/icons/hicolor/scalable/apps/lumeris.svg"
 update-mime-database "$root/usr/share/mime" 2>/dev/null
