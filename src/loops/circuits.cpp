@@ -98,18 +98,25 @@ struct LoopCollector {
     }
 };
 
+// By length, then by the members' ids (the vertex breaks a tie between equal ids).
 void sortLoops(const LinkGraph& graph, std::vector<Loop>& loops) {
-    auto key = [&](const Loop& loop) {
-        std::vector<std::pair<std::int32_t, int>> k;
-        for (const int v : loop.members)
-            k.emplace_back(graph.ids[v], v);
-        return k;
-    };
-    std::sort(loops.begin(), loops.end(), [&](const Loop& a, const Loop& b) {
-        if (a.members.size() != b.members.size())
-            return a.members.size() < b.members.size();
-        return key(a) < key(b);
+    using Key = std::vector<std::pair<std::int32_t, int>>;
+    std::vector<std::pair<Key, std::size_t>> keys(loops.size());
+    for (std::size_t i = 0; i < loops.size(); ++i) {
+        keys[i].second = i;
+        for (const int v : loops[i].members)
+            keys[i].first.emplace_back(graph.ids[v], v);
+    }
+    std::sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) {
+        if (a.first.size() != b.first.size())
+            return a.first.size() < b.first.size();
+        return a.first < b.first;
     });
+    std::vector<Loop> sorted;
+    sorted.reserve(loops.size());
+    for (const auto& key : keys)
+        sorted.push_back(std::move(loops[key.second]));
+    loops = std::move(sorted);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "loops/link_graph.h"
 
 #include <algorithm>
-#include <unordered_map>
 
 namespace lumeris {
 
@@ -20,37 +19,42 @@ const LinkArc* LinkGraph::arc(int from, int to) const {
 LinkGraph takeLinkGraph(const Scheme& scheme) {
     LinkGraph graph;
     graph.stamp = scheme.changeStamp();
-    std::unordered_map<const CPoint*, int> vertex;
-    vertex.reserve(std::size_t(scheme.ItemCount));
     for (const CPoint* item = scheme.ItemTail; item; item = item->Prev) {
-        vertex.emplace(item, graph.size());
         graph.items.push_back(item);
         graph.ids.push_back(item->id);
         graph.names.push_back(item->Name);
     }
+    // Vertices by address: a flat sorted table looks them up faster than a node-based map.
+    std::vector<std::pair<const CPoint*, int>> byAddress;
+    byAddress.reserve(graph.items.size());
+    for (int v = 0; v < graph.size(); ++v)
+        byAddress.emplace_back(graph.items[v], v);
+    std::sort(byAddress.begin(), byAddress.end());
+    auto vertexOfTarget = [&](const CPoint* item) {
+        return std::lower_bound(byAddress.begin(), byAddress.end(), std::pair(item, 0))->second;
+    };
     graph.out.resize(graph.items.size());
     graph.in.resize(graph.items.size());
-    // Oldest link first, so that parallel links keep their order in an arc.
-    for (const CLink* link = scheme.LinkTail; link; link = link->Prev)
-        graph.out[vertex.at(link->From)].push_back(
-            {vertex.at(link->To), double(link->Value), {link}});
+    graph.links.reserve(std::size_t(scheme.LinkCount));
+    std::vector<std::pair<int, const CLink*>> targets;
     for (int v = 0; v < graph.size(); ++v) {
+        targets.clear();
+        for (const CLink* link = graph.items[v]->OutLinks; link; link = link->NextOut)
+            targets.emplace_back(vertexOfTarget(link->To), link);
+        // The chain runs newest first; parallel links keep their age order in an arc.
+        std::reverse(targets.begin(), targets.end());
+        std::stable_sort(targets.begin(), targets.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
         std::vector<LinkArc>& arcs = graph.out[v];
-        std::stable_sort(arcs.begin(), arcs.end(),
-                         [](const LinkArc& a, const LinkArc& b) { return a.to < b.to; });
-        // Parallel links make one arc with the sum of their coefficients.
-        std::vector<LinkArc> merged;
-        for (LinkArc& a : arcs) {
-            if (!merged.empty() && merged.back().to == a.to) {
-                merged.back().coefficient += a.coefficient;
-                merged.back().links.push_back(a.links.front());
-            } else {
-                merged.push_back(std::move(a));
+        for (const auto& [to, link] : targets) {
+            if (arcs.empty() || arcs.back().to != to) {
+                arcs.push_back({to, 0.0, int(graph.links.size()), 0});
+                graph.in[to].push_back(v);
             }
+            arcs.back().coefficient += double(link->Value);
+            ++arcs.back().linkCount;
+            graph.links.push_back(link);
         }
-        arcs = std::move(merged);
-        for (const LinkArc& a : arcs)
-            graph.in[a.to].push_back(v);
     }
     return graph;
 }

@@ -7,6 +7,7 @@
 #include "model/scheme.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,8 @@ namespace lumeris {
 struct LinkArc {
     int to;             // the target vertex
     double coefficient; // the sum of the coefficients of the links joining the two items
-    std::vector<const CLink*> links;
+    int firstLink;      // the arc's links: LinkGraph::links[firstLink, firstLink + linkCount)
+    int linkCount;
 };
 
 struct LinkGraph {
@@ -25,6 +27,7 @@ struct LinkGraph {
     std::vector<std::string> names;
     std::vector<std::vector<LinkArc>> out; // sorted by target
     std::vector<std::vector<int>> in;      // the sources of the arcs into each vertex
+    std::vector<const CLink*> links;       // grouped by arc, oldest first within one
     std::uint64_t stamp = 0;               // the scheme's change stamp when it was taken
 
     int size() const { return int(items.size()); }
@@ -32,6 +35,9 @@ struct LinkGraph {
     int vertexOf(const CPoint* item) const;
     // The arc from one vertex to another, or null.
     const LinkArc* arc(int from, int to) const;
+    std::span<const CLink* const> linksOf(const LinkArc& arc) const {
+        return {links.data() + arc.firstLink, std::size_t(arc.linkCount)};
+    }
 };
 
 LinkGraph takeLinkGraph(const Scheme& scheme);
