@@ -10,7 +10,7 @@ source tools/need_packages.sh
 need_packages \
   g++ cmake ninja-build pkg-config git \
   qt6-base-dev qt6-qpa-plugins libgl-dev \
-  googletest libgtest-dev libgmock-dev libbenchmark-dev \
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libboost-graph-dev \
   clang libclang-rt-14-dev \
   xvfb xauth x11-utils xdotool fonts-liberation poppler-utils locales \
   dpkg-dev file man-db desktop-file-utils libxml2-utils shared-mime-info xdg-utils \

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace lumeris {
 
@@ -46,13 +47,15 @@ const ActionRow ActionTable[] = {
     {"aExitDontSave", "Выйти без сохранения", "", "Ctrl+Q", &TfrmMain::aExitDontSaveExecute},
     {"aUndo", "Отменить", "", "Ctrl+Z", &TfrmMain::aUndoExecute},
     {"aRedo", "Повторить", "", "Ctrl+Y", &TfrmMain::aRedoExecute},
+    {"aLoops", QT_TRANSLATE_NOOP("ActionTable", "Петли и связи..."), "", "",
+     &TfrmMain::aLoopsExecute},
 };
 
 } // namespace
 
 void TfrmMain::createActions() {
     for (const ActionRow& row : ActionTable) {
-        auto* action = new QAction(QString::fromUtf8(row.caption), this);
+        auto* action = new QAction(QCoreApplication::translate("ActionTable", row.caption), this);
         action->setObjectName(row.name);
         if (*row.hint) {
             action->setToolTip(QString::fromUtf8(row.hint));

@@ -34,6 +34,7 @@ class QPrinter;
 namespace lumeris {
 
 class TfrmAbout;
+class TfrmLoops;
 
 // The services the window reaches the system through; tests pass scripted ones.
 struct MainServices {
@@ -123,6 +124,9 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void mPictureClick();
     void mShowNamesClick();
     void mShowLinksClick();
+    // Opens the window of feedback loops, causes and effects (made on first use).
+    void aLoopsExecute();
+    TfrmLoops* loopsWindow() const { return frmLoops_; }
     // The check marks follow the state they show.
     void syncChecks();
     // Ends the process at once (Ctrl+Q, Esc, a data error): nothing is saved.
@@ -188,6 +192,7 @@ class TfrmMain : public QMainWindow, public WindowPort {
 
     QWidget* Panel1 = nullptr;
     Canvas* DXDraw1 = nullptr;
+    TfrmLoops* frmLoops_ = nullptr;
     QMenu* pmPaper = nullptr;
     std::map<std::string, QAction*> actions_;
 };

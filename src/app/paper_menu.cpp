@@ -91,6 +91,8 @@ const MenuRow PaperMenu[] = {
     {Row::Action, "aShowVolumes"},
     {Row::Entry, "mShowLinks", "Линии", &TfrmMain::mShowLinksClick, Checkable | Checked},
     {Row::Entry, "mShowNames", "Названия ", &TfrmMain::mShowNamesClick, Checkable | Checked},
+    {Row::Separator, ""},
+    {Row::Action, "aLoops"},
 };
 
 } // namespace
