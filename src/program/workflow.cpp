@@ -183,11 +183,11 @@ bool Workflow::jump(const std::string& target, bool mayReturn) {
     world_.eval.Running = false;
     {
         BusyGuard busy(world_.scheme);
-        const std::string previous = world_.doc.FileName;
         if (!saveIfEdited()) {
             world_.eval.Running = wasRunning;
             return false;
         }
+        const std::string previous = world_.doc.FileName; // an untitled scheme was just named
         world_.scheme.empty();
         world_.doc.FileName = target;
         Open();

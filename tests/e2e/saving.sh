@@ -28,7 +28,8 @@ cmp -s one.txt original.txt || fail "F10 rewrote a scheme nobody edited"
 # F10 after an edit: the backup is the file from before.
 QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/one.txt" >/dev/null 2>&1 &
 pid=$!
-wait_for 200 xdotool search --name "^one - Lumeris$" || fail "no window"
+wait_for 200 xdotool search --onlyvisible --name "^one - Lumeris$" || fail "no window"
+sleep 0.5
 wid=$(xdotool search --name "^one - Lumeris$" | head -n 1)
 edit "$wid"
 key "$wid" F10
@@ -40,7 +41,7 @@ cmp -s one.txt original.txt && fail "F10 did not save the edit"
 # A new name: no "Invalid data file", the title is the name's, and F10 creates the file.
 QT_QPA_PLATFORM=xcb "$lumeris" fresh.txt >/dev/null 2>&1 &
 pid=$!
-wait_for 200 xdotool search --name "^fresh - Lumeris$" || fail "no window titled after fresh.txt"
+wait_for 200 xdotool search --onlyvisible --name "^fresh - Lumeris$" || fail "no window titled after fresh.txt"
 wid=$(xdotool search --name "^fresh - Lumeris$" | head -n 1)
 sleep 0.5
 [ -z "$(xdotool search --onlyvisible --name '^Lumeris$' 2>/dev/null)" ] || fail "a box came up"
@@ -61,7 +62,7 @@ head -n 1 fresh.txt | grep -q '^Lumeris 1.5' || fail "F10 did not create fresh.t
 } >link.txt
 QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/link.txt" >/dev/null 2>&1 &
 pid=$!
-wait_for 200 xdotool search --name "^link - Lumeris$" || fail "no window"
+wait_for 200 xdotool search --onlyvisible --name "^link - Lumeris$" || fail "no window"
 sleep 0.5
 wid=$(xdotool search --name "^link - Lumeris$" | head -n 1)
 key "$wid" Escape

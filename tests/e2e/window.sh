@@ -16,7 +16,7 @@ cd "$scratch"
 QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/scheme.txt" &
 pid=$!
 
-wait_for 200 xdotool search --name "^scheme - Lumeris$" || fail "no window titled 'scheme - Lumeris'"
+wait_for 200 xdotool search --onlyvisible --name "^scheme - Lumeris$" || fail "no window titled 'scheme - Lumeris'"
 wid=$(xdotool search --name "^scheme - Lumeris$" | head -n 1)
 title=$(xprop -id "$wid" _NET_WM_NAME | sed -e 's/^[^"]*"//' -e 's/"$//')
 [ "$title" = "scheme - Lumeris" ] || fail "title is '$title'"
@@ -41,7 +41,7 @@ mkdir sub
 "$cli" generate --rows 1 --cols 2 -o sub/two.txt
 QT_QPA_PLATFORM=xcb "$lumeris" sub/two.txt &
 pid=$!
-wait_for 200 xdotool search --name "^two - Lumeris$" || fail "no window titled 'two - Lumeris'"
+wait_for 200 xdotool search --onlyvisible --name "^two - Lumeris$" || fail "no window titled 'two - Lumeris'"
 wid=$(xdotool search --name "^two - Lumeris$" | head -n 1)
 xdotool windowfocus --sync "$wid"
 xdotool key --clearmodifiers F2

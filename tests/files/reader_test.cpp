@@ -190,12 +190,12 @@ TEST(Reader, ViewGroupErrorsAndTheirLines) {
         EXPECT_FALSE(in.result);
         return in.result.line;
     };
-    // Lines: 4, 5 items; 6 link caption; 7 "Views"; 8 the group line.
-    EXPECT_EQ(lineOf({" 99|0"}), 9); // the reader has moved on when it looks the item up
-    EXPECT_EQ(lineOf({" 7|1", "99|0|0|1"}), 9);
-    EXPECT_EQ(lineOf({" 7|2", "1|0|0|1"}), 10);
-    EXPECT_EQ(lineOf({" 7|1", "1|0|0"}), 9);
-    EXPECT_EQ(lineOf({"x7|1"}), 8);
+    // Lines: 5, 6 items; 7 link caption; 8 "Views"; 9 the group line.
+    EXPECT_EQ(lineOf({" 99|0"}), 10); // the reader has moved on when it looks the item up
+    EXPECT_EQ(lineOf({" 7|1", "99|0|0|1"}), 10);
+    EXPECT_EQ(lineOf({" 7|2", "1|0|0|1"}), 11);
+    EXPECT_EQ(lineOf({" 7|1", "1|0|0"}), 10);
+    EXPECT_EQ(lineOf({"x7|1"}), 9);
 }
 
 } // namespace

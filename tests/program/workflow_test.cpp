@@ -467,7 +467,7 @@ TEST_F(WorkflowTest, AMissingStartUpFileStartsAnEmptySchemeUnderItsName) {
     EXPECT_EQ(itemNames(), std::vector<std::string>{"first"});
 }
 
-// Only a file in the scheme's folder or below gets a relative address.
+// Each link is relative only when its target lies in the linking scheme's folder or below.
 TEST_F(WorkflowTest, NewSchemeAddressesAreRelativeWithinTheFolderOnly) {
     std::filesystem::create_directories(dir / "home/sub");
     makeScheme("home/old.txt", {"start"});
@@ -475,7 +475,7 @@ TEST_F(WorkflowTest, NewSchemeAddressesAreRelativeWithinTheFolderOnly) {
         const char* file;
         std::string forward, back;
     } cases[] = {{"home/sub/deeper.txt", "sub/deeper.txt", path("home/old.txt")},
-                 {"outside.txt", path("outside.txt"), path("home/old.txt")}};
+                 {"outside.txt", path("outside.txt"), "home/old.txt"}};
     for (const auto& c : cases) {
         openFile("home/old.txt");
         dialogs.files.push_back(path(c.file));
