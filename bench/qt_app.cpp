@@ -30,7 +30,9 @@ struct SilentDialogs : UserDialogs {
     void message(const std::string& text, const std::string&, MessageIcon) override {
         std::printf("  message: %s\n", text.c_str());
     }
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override {
+        return Answer::Cancel;
+    }
     std::optional<std::string> openFile(OpenDialogKind, const std::string&) override {
         return std::nullopt;
     }
@@ -40,8 +42,8 @@ struct SilentDialogs : UserDialogs {
 };
 
 struct NoShell : ShellLauncher {
-    bool open(const std::string&) override { return false; }
-    bool openFile(const std::string&) override { return false; }
+    void open(const std::string&, ShellFailure) override {}
+    void openFile(const std::string&, ShellFailure) override {}
 };
 struct NoEnd : ProgramEnd {
     void end(int) override {}

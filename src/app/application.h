@@ -27,7 +27,10 @@ std::string localShortDate();
 class Application {
   public:
     // Creates the windows (the main window opens the start-up scheme); nothing is shown yet.
-    Application(World& world, MainServices services, const std::string& fileName);
+    // `createMissing`: the name was given on the command line, and a file that does not exist
+    // yet starts an empty scheme under it.
+    Application(World& world, MainServices services, const std::string& fileName,
+                bool createMissing = false);
 
     // Shows the main window maximised.
     void show();

@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
         &clipboard, folder};
     const std::string fileName = lumeris::startupFileName(argc, argv, folder);
 
-    lumeris::Application windows(world, services, fileName);
+    lumeris::Application windows(world, services, fileName, argc > 1);
     dialogs.setParent(&windows.frmMain);
     windows.show();
     return app.exec();

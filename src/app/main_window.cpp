@@ -15,7 +15,8 @@
 
 namespace lumeris {
 
-TfrmMain::TfrmMain(World& world, MainServices services, const std::string& fileName)
+TfrmMain::TfrmMain(World& world, MainServices services, const std::string& fileName,
+                   bool createMissing)
     : world_(world), services_(std::move(services)), painter_(world, surface_),
       pictures_(painter_.Background,
                 [this] {
@@ -38,7 +39,7 @@ TfrmMain::TfrmMain(World& world, MainServices services, const std::string& fileN
     };
     painter_.ProcessEvents = [] { QCoreApplication::processEvents(); };
     world_.scheme.journal().setRecording(true);
-    runCreationStep(fileName);
+    runCreationStep(fileName, createMissing);
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -58,7 +59,7 @@ void TfrmMain::createCanvas() {
     surfaceCreated_ = true;
 }
 
-void TfrmMain::runCreationStep(const std::string& fileName) {
+void TfrmMain::runCreationStep(const std::string& fileName, bool createMissing) {
     ViewState& view = world_.view;
     view.ScreenX = 0;
     view.ScreenY = 0;
@@ -66,7 +67,10 @@ void TfrmMain::runCreationStep(const std::string& fileName) {
     world_.doc.BackGroundImage = "none";
     world_.input.PopupShown = false;
     world_.doc.FileName = fileName;
-    workflow_.Open();
+    if (createMissing)
+        workflow_.OpenOrStart();
+    else
+        workflow_.Open();
 
     Scheme& scheme = world_.scheme;
     scheme.MouseButtonState = MouseButtonNone;
@@ -103,7 +107,6 @@ WorkflowHooks TfrmMain::workflowHooks() {
         DXDraw1->DXDraw1MouseMove(world_.input.LastMouseX + 1, world_.input.LastMouseY);
     };
     hooks.repaintNow = [this] { Repaint(false); };
-    hooks.endProgram = [this](int code) { endNow(code); };
     hooks.logonName = services_.logonName;
     hooks.shortDate = services_.shortDate;
     hooks.windowWidth = [this] { return frameGeometry().width(); };
@@ -170,14 +173,14 @@ void TfrmMain::FormMouseWheel(int delta, bool ctrl) {
     RefreshPropertiesPanel();
 }
 
-// Esc asks whether to save and ends; a typed character goes to the canvas ("+" and "-" zoom,
-// anything else starts a new item). Keys that type nothing, and control characters but
-// Enter, are not the canvas's.
+// Esc asks whether to save and ends, unless the user cancels or the save fails; a typed character
+// goes to the canvas ("+" and "-" zoom, anything else starts a new item). Keys that type nothing,
+// and control characters but Enter, are not the canvas's.
 void TfrmMain::FormKeyDown(int key, const QString& text) {
     if (key == Qt::Key_Escape) {
-        if (services_.dialogs.askYesNo("Сохранить?", "Lumeris exit"))
-            workflow_.Save();
-        endNow(0);
+        const Answer answer = services_.dialogs.askYesNoCancel("Сохранить?", "Lumeris exit");
+        if (answer == Answer::No || (answer == Answer::Yes && workflow_.Save()))
+            endNow(0);
         return;
     }
     std::string typed = toCp1251(text);

@@ -63,8 +63,10 @@ class TfrmMain : public QMainWindow, public WindowPort {
     Q_OBJECT
   public:
     // Runs the creation step: the view reset, FileName from `fileName`, the start-up scheme
-    // opened, the timer started.
-    TfrmMain(World& world, MainServices services, const std::string& fileName);
+    // opened, the timer started. With `createMissing` (a name the user gave) a file that does
+    // not exist starts an empty scheme under that name.
+    TfrmMain(World& world, MainServices services, const std::string& fileName,
+             bool createMissing = false);
     ~TfrmMain() override;
 
     // Takes the windows and connects the panel and the editor windows to the records.
@@ -129,7 +131,7 @@ class TfrmMain : public QMainWindow, public WindowPort {
     TfrmLoops* loopsWindow() const { return frmLoops_; }
     // The check marks follow the state they show.
     void syncChecks();
-    // Ends the process at once (Ctrl+Q, Esc, a data error): nothing is saved.
+    // Ends the process at once (Ctrl+Q, Esc): nothing is saved.
     void endNow(int exitCode);
     // Undo or redo, and what the window shows of the scheme after it.
     void replayEdit(void (*replay)(World&));
@@ -164,7 +166,7 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void createActions();
     void createMenu();
     void createCanvas();
-    void runCreationStep(const std::string& fileName);
+    void runCreationStep(const std::string& fileName, bool createMissing);
     void RefreshPropertiesPanel();
     // Runs a handler of the panel or the editor windows on the records, then shows them.
     void runProps(const PropsHandler& handler);

@@ -142,6 +142,8 @@ void Journal::endStep() {
     if (open_.empty())
         return;
     settle(open_);
+    if (!open_.empty())
+        ++edits_;
     // Text joining the last step needs no step of its own: that step holds the text before both.
     if (!open_.empty() && !joinsLast(open_)) {
         bytes_ += open_.bytes;
@@ -169,6 +171,7 @@ void Journal::undo(Scheme& scheme) {
     done_.pop_back();
     undoStep(scheme, step);
     undone_.push_back(std::move(step));
+    ++edits_;
     ++serial_;
     sealed_ = true;
 }
@@ -181,6 +184,7 @@ void Journal::redo(Scheme& scheme) {
     undone_.pop_back();
     redoStep(scheme, step);
     done_.push_back(std::move(step));
+    ++edits_;
     ++serial_;
     sealed_ = true;
 }

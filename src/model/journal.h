@@ -50,6 +50,14 @@ class Journal {
     void redo(Scheme& scheme);
 
     std::size_t steps() const { return done_.size(); }
+
+    // Counts every edit made, undone or redone; a saved scheme remembers the count it had.
+    std::uint64_t edits() const { return edits_; }
+    // Whether an edit may have happened since edits() was `mark`: one made, undone or redone,
+    // or one still going on. Without recording nothing can tell, so the answer is yes.
+    bool changedSince(std::uint64_t mark) const {
+        return !recording_ || edits_ != mark || !open_.empty();
+    }
     std::size_t bytes() const { return bytes_; }
 
     // The history keeps at most this many steps and about this many bytes, dropping the oldest.
@@ -174,6 +182,7 @@ class Journal {
     Step open_;
     std::size_t bytes_ = 0;
     std::uint32_t serial_ = 1; // the open step's stamp; objects reported in it carry it
+    std::uint64_t edits_ = 0;
     bool recording_ = false;
     bool replaying_ = false;
     bool sealed_ = false;

@@ -11,6 +11,8 @@ namespace lumeris {
 
 enum class MessageIcon { None, Warning, Error };
 
+enum class Answer { Yes, No, Cancel };
+
 // The open dialogs of the main window.
 enum class OpenDialogKind {
     Scheme, // OpenDialog1: "Lumeris files (*.txt)", default "lumeris.txt", must exist
@@ -23,8 +25,9 @@ class UserDialogs {
 
     // A message box with an OK button.
     virtual void message(const std::string& text, const std::string& caption, MessageIcon icon) = 0;
-    // A question with the warning icon and the buttons Yes and No; true for Yes.
-    virtual bool askYesNo(const std::string& text, const std::string& caption) = 0;
+    // A question with the warning icon and the buttons Yes, No and Cancel; closing the box
+    // is Cancel.
+    virtual Answer askYesNoCancel(const std::string& text, const std::string& caption) = 0;
     // The chosen file's full path, or nothing when the user cancelled. `folder` is the
     // initial folder (empty: the dialog's own default).
     virtual std::optional<std::string> openFile(OpenDialogKind kind, const std::string& folder) = 0;

@@ -32,7 +32,7 @@ struct AppTest : ::testing::Test {
     const std::filesystem::path startFolder = std::filesystem::current_path();
     ~AppTest() override { std::filesystem::current_path(startFolder); }
 
-    void start(const std::string& fileName) {
+    void start(const std::string& fileName, bool createMissing = false) {
         MainServices services{dialogs,
                               shell,
                               end,
@@ -40,7 +40,7 @@ struct AppTest : ::testing::Test {
                               [] { return std::string("anna"); },
                               [] { return std::string("08.12.2026"); },
                               &clipboard};
-        app = std::make_unique<Application>(world, services, fileName);
+        app = std::make_unique<Application>(world, services, fileName, createMissing);
     }
     std::string path(const std::string& name) const { return (dir / name).string(); }
     TfrmMain& main() { return app->frmMain; }

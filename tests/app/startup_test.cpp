@@ -51,6 +51,14 @@ TEST_F(AppTest, StartsWithAnEmptySchemeWhenLumerisTxtIsMissing) {
     EXPECT_TRUE(world.doc.FileName.empty());
 }
 
+// A name given on the command line for a file that does not exist yet is the new scheme's.
+TEST_F(AppTest, StartsANamedEmptySchemeForAMissingFileGivenByName) {
+    start(path("new.txt"), true);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(main().windowTitle(), "new - Lumeris");
+    EXPECT_EQ(world.doc.FileName, path("new.txt"));
+}
+
 TEST_F(AppTest, TextWindowSitsItsOuterHeightAndAHundredAboveTheScreenBottom) {
     start(path("missing.txt"));
     app->frmProp2.show();

@@ -17,7 +17,7 @@ struct ScriptedDialogs : UserDialogs {
         MessageIcon icon;
     };
     std::vector<Shown> messages;
-    std::deque<bool> answers;
+    std::deque<Answer> answers;
     std::deque<std::optional<std::string>> files; // answers of every file dialog, in order
     std::vector<std::string> fileDialogs;         // which dialog asked: "open", "save", ...
     std::vector<std::string> folders;             // the folder each file dialog started in
@@ -26,9 +26,9 @@ struct ScriptedDialogs : UserDialogs {
     void message(const std::string& text, const std::string& caption, MessageIcon icon) override {
         messages.push_back({text, caption, icon});
     }
-    bool askYesNo(const std::string& text, const std::string& caption) override {
+    Answer askYesNoCancel(const std::string& text, const std::string& caption) override {
         messages.push_back({text, caption, MessageIcon::Warning});
-        return take(answers).value_or(false);
+        return take(answers).value_or(Answer::Cancel);
     }
     std::optional<std::string> openFile(OpenDialogKind kind, const std::string& folder) override {
         fileDialogs.push_back(kind == OpenDialogKind::Scheme ? "open" : "photo");

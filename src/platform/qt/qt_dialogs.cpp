@@ -1,5 +1,7 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -52,10 +54,20 @@ void QtUserDialogs::message(const std::string& text, const std::string& caption,
     box.exec();
 }
 
-bool QtUserDialogs::askYesNo(const std::string& text, const std::string& caption) {
+Answer QtUserDialogs::askYesNoCancel(const std::string& text, const std::string& caption) {
     QMessageBox box(QMessageBox::Warning, boxTitle(caption), qt(text),
-                    QMessageBox::Yes | QMessageBox::No, parent_);
-    return box.exec() == QMessageBox::Yes;
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.button(QMessageBox::Cancel)
+        ->setText(QCoreApplication::translate("QtUserDialogs", "Отмена"));
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 std::optional<std::string> QtUserDialogs::openFile(OpenDialogKind kind, const std::string& folder) {

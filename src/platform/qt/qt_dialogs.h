@@ -16,7 +16,7 @@ class QtUserDialogs : public UserDialogs {
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void message(const std::string& text, const std::string& caption, MessageIcon icon) override;
-    bool askYesNo(const std::string& text, const std::string& caption) override;
+    Answer askYesNoCancel(const std::string& text, const std::string& caption) override;
     std::optional<std::string> openFile(OpenDialogKind kind, const std::string& folder) override;
     std::optional<std::string> saveFile(const std::string& folder) override;
     std::optional<std::string> pickPicture(const std::string& folder) override;
