@@ -86,7 +86,7 @@ void TfrmMain::aResetExecute() {
 }
 
 void TfrmMain::aResetPointExecute() {
-    zeroHovered(world_.scheme);
+    zeroPointed(world_.scheme);
     Repaint(false);
 }
 
@@ -111,7 +111,7 @@ void TfrmMain::aCenterScreenExecute() {
 }
 
 void TfrmMain::aAlignExecute() {
-    toggleMovement(world_.eval);
+    toggleMovement(world_.scheme, world_.eval);
     syncChecks();
 }
 
