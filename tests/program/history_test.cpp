@@ -185,6 +185,7 @@ struct HistoryTest : ::testing::Test {
             [&] {
                 select(anyItem());
                 Props p = props();
+                tbTextClick(p); // the memo shows the item's text
                 memoTextChange(p, "a\nb");
             },
             [&] {
