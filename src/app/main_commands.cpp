@@ -87,7 +87,7 @@ void TfrmMain::aResetExecute() {
 }
 
 void TfrmMain::aResetPointExecute() {
-    zeroHovered(world_.scheme);
+    zeroPointed(world_.scheme);
     Repaint(false);
 }
 
@@ -112,7 +112,7 @@ void TfrmMain::aCenterScreenExecute() {
 }
 
 void TfrmMain::aAlignExecute() {
-    toggleMovement(world_.eval);
+    toggleMovement(world_.scheme, world_.eval);
     syncChecks();
 }
 

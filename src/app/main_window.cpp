@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "app/window_shortcuts.h"
 #include "edit/edit_commands.h"
 #include "edit/navigation.h"
 #include "text/qt/cp1251.h"
@@ -33,6 +34,7 @@ TfrmMain::TfrmMain(World& world, MainServices services, const std::string& fileN
     createCanvas();
     createActions();
     createMenu();
+    new WindowShortcutsOverFields(this);
     painter_.Printer = services_.printer;
     painter_.MovementStepHook = [this] {
         movement_.run(world_.scheme, world_.view.Scale, DXDraw1->width());

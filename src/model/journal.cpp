@@ -22,13 +22,48 @@ void Journal::setRecording(bool on) {
 }
 
 void Journal::startReporting() {
-    if (!open_.empty() || undone_.empty())
+    endDrift(); // the run ends before the edit, so that its step holds the places it left
+    if (!open_.empty())
         return;
+    forgetUndone();
+}
+
+void Journal::forgetUndone() {
     for (Step& step : undone_) {
         bytes_ -= step.bytes;
         release(step, false);
     }
     undone_.clear();
+}
+
+void Journal::noteDrift(Scheme& scheme) {
+    if (!recording())
+        return;
+    if (!open_.empty()) {
+        for (CPoint* p = scheme.ItemList; p; p = p->Next)
+            if (wants(p->JournalStamp))
+                noteItem(p, false);
+        return;
+    }
+    if (drifting_)
+        return;
+    drifting_ = true;
+    for (CPoint* p = scheme.ItemList; p; p = p->Next)
+        drift_.items.push_back({p, false, fieldsOf(p), {}});
+}
+
+void Journal::endDrift() {
+    if (!drifting_)
+        return;
+    drifting_ = false;
+    Step run = std::exchange(drift_, {});
+    settle(run);
+    if (run.empty())
+        return;
+    forgetUndone();
+    bytes_ += run.bytes;
+    done_.push_back(std::move(run));
+    keepWithinLimits();
 }
 
 void Journal::add(Op op) {
@@ -164,6 +199,7 @@ void Journal::keepWithinLimits() {
 }
 
 void Journal::undo(Scheme& scheme) {
+    endDrift();
     endStep();
     if (done_.empty())
         return;
@@ -177,6 +213,7 @@ void Journal::undo(Scheme& scheme) {
 }
 
 void Journal::redo(Scheme& scheme) {
+    endDrift();
     endStep();
     if (undone_.empty())
         return;
@@ -292,6 +329,8 @@ void Journal::clear() {
     done_.clear();
     undone_.clear();
     open_ = {};
+    drift_ = {};
+    drifting_ = false;
     bytes_ = 0;
     ++serial_;
     sealed_ = false;
