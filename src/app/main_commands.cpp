@@ -82,6 +82,7 @@ void TfrmMain::aTeachExecute() {
 
 void TfrmMain::aResetExecute() {
     resetValues(world_.scheme, world_.eval);
+    world_.trend.record(world_.scheme); // the chart shows the reset as a step of its own
     syncChecks();
 }
 
