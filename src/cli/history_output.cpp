@@ -2,7 +2,7 @@
 
 #include "cli/io.h"
 
-#include <sstream>
+#include <string_view>
 
 namespace lumeris::cli {
 
@@ -13,16 +13,16 @@ bool HistoryOutput::choose(const Scheme& scheme, const std::optional<std::string
         return true;
     }
     std::vector<CPoint*> items;
-    std::istringstream words(*ids);
-    for (std::string word; std::getline(words, word, ',');) {
-        const auto id = integerArgument(word);
+    for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
+        end = ids->find(',', start);
+        const auto id = integerArgument(std::string_view(*ids).substr(start, end - start));
         CPoint* item = id ? scheme.findById(*id) : nullptr;
         if (!item)
             return false;
         items.push_back(item);
     }
     columns_ = trendColumns(trend_, items);
-    return !items.empty();
+    return true;
 }
 
 bool HistoryOutput::open(const std::string& path) {
