@@ -7,6 +7,7 @@
 #include "program/favorites_command.h"
 #include "program/lisp_command.h"
 #include "text/qt/cp1251.h"
+#include "trend/qt/value_chart.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -89,6 +90,14 @@ void TfrmMain::aResetExecute() {
 void TfrmMain::aResetPointExecute() {
     zeroHovered(world_.scheme);
     Repaint(false);
+}
+
+void TfrmMain::aValueChartExecute() {
+    if (!frmChart_)
+        frmChart_ = new TfrmChart(world_.scheme, world_.trend, services_.dialogs, this);
+    frmChart_->refresh(true);
+    frmChart_->show();
+    frmChart_->raise();
 }
 
 void TfrmMain::N1Click() {

@@ -34,6 +34,7 @@ class QPrinter;
 namespace lumeris {
 
 class TfrmAbout;
+class TfrmChart;
 
 // The services the window reaches the system through; tests pass scripted ones.
 struct MainServices {
@@ -123,6 +124,9 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void mPictureClick();
     void mShowNamesClick();
     void mShowLinksClick();
+    // The chart of the values over the steps, made on first use.
+    void aValueChartExecute();
+    TfrmChart* chartWindow() const { return frmChart_; }
     // The check marks follow the state they show.
     void syncChecks();
     // Ends the process at once (Ctrl+Q, Esc, a data error): nothing is saved.
@@ -182,6 +186,7 @@ class TfrmMain : public QMainWindow, public WindowPort {
     Editor editor_;
     CsvSpreadsheet DdeClientConv1; // the workbook of the current folder, as lumeris-cli uses
     OtherWindows windows_;
+    TfrmChart* frmChart_ = nullptr;
     bool mPictureChecked_ = false;
     bool surfaceCreated_ = false;
     bool shortcutsSuspended_ = false;
