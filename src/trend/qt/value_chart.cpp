@@ -44,8 +44,10 @@ TfrmChart::TfrmChart(const Scheme& scheme, ValueTrend& trend, UserDialogs& dialo
     chooseFile = [this](const QString& caption, const QString& filter) {
         return QFileDialog::getSaveFileName(this, caption, QString(), filter);
     };
+    // Not while the scheme is being changed: a step or a file operation may let this timer
+    // through in the middle.
     connect(&timer_, &QTimer::timeout, this, [this] {
-        if (isVisible())
+        if (isVisible() && scheme_.BusyDepth == 0)
             refresh();
     });
     timer_.start(RefreshMs);
