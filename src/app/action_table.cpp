@@ -47,19 +47,22 @@ const ActionRow ActionTable[] = {
     {"aExitDontSave", "Выйти без сохранения", "", "Ctrl+Q", &TfrmMain::aExitDontSaveExecute},
     {"aUndo", "Отменить", "", "Ctrl+Z", &TfrmMain::aUndoExecute},
     {"aRedo", "Повторить", "", "Ctrl+Y", &TfrmMain::aRedoExecute},
-    {"aLoops", QT_TRANSLATE_NOOP("ActionTable", "Петли и связи..."), "", "",
+    {"aLoops", QT_TRANSLATE_NOOP("lumeris::TfrmMain", "Петли и связи..."), "", "",
      &TfrmMain::aLoopsExecute},
+    {"aValueChart", QT_TRANSLATE_NOOP("lumeris::TfrmMain", "График значений"),
+     QT_TRANSLATE_NOOP("lumeris::TfrmMain", "Значения точек по шагам"), "",
+     &TfrmMain::aValueChartExecute},
 };
 
 } // namespace
 
 void TfrmMain::createActions() {
     for (const ActionRow& row : ActionTable) {
-        auto* action = new QAction(QCoreApplication::translate("ActionTable", row.caption), this);
+        auto* action = new QAction(tr(row.caption), this);
         action->setObjectName(row.name);
         if (*row.hint) {
-            action->setToolTip(QString::fromUtf8(row.hint));
-            action->setStatusTip(QString::fromUtf8(row.hint));
+            action->setToolTip(tr(row.hint));
+            action->setStatusTip(tr(row.hint));
         }
         action->setShortcut(QKeySequence(QString::fromUtf8(row.shortcut)));
         if (row.execute)

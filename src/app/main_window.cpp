@@ -134,6 +134,7 @@ StepHooks TfrmMain::stepHooks() {
     hooks.repaintItems = [this] { Repaint(true); };
     hooks.processMessages = [] { QCoreApplication::processEvents(); };
     hooks.panelVisible = [this] { return world_.panel.Visible; };
+    hooks.stepped = [this] { world_.trend.record(world_.scheme); };
     return hooks;
 }
 

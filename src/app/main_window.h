@@ -35,6 +35,7 @@ namespace lumeris {
 
 class TfrmAbout;
 class TfrmLoops;
+class TfrmChart;
 
 // The services the window reaches the system through; tests pass scripted ones.
 struct MainServices {
@@ -129,6 +130,9 @@ class TfrmMain : public QMainWindow, public WindowPort {
     // Opens the window of feedback loops, causes and effects (made on first use).
     void aLoopsExecute();
     TfrmLoops* loopsWindow() const { return frmLoops_; }
+    // The chart of the values over the steps, made on first use.
+    void aValueChartExecute();
+    TfrmChart* chartWindow() const { return frmChart_; }
     // The check marks follow the state they show.
     void syncChecks();
     // Ends the process at once (Ctrl+Q, Esc): nothing is saved.
@@ -188,6 +192,7 @@ class TfrmMain : public QMainWindow, public WindowPort {
     Editor editor_;
     CsvSpreadsheet DdeClientConv1; // the workbook of the current folder, as lumeris-cli uses
     OtherWindows windows_;
+    TfrmChart* frmChart_ = nullptr;
     bool mPictureChecked_ = false;
     bool surfaceCreated_ = false;
     bool shortcutsSuspended_ = false;

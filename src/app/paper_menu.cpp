@@ -89,6 +89,7 @@ const MenuRow PaperMenu[] = {
     {Row::Entry, "mPicture", "Рисунок...", &TfrmMain::mPictureClick, Checkable},
     {Row::Action, "aShowValues"},
     {Row::Action, "aShowVolumes"},
+    {Row::Action, "aValueChart"},
     {Row::Entry, "mShowLinks", "Линии", &TfrmMain::mShowLinksClick, Checkable | Checked},
     {Row::Entry, "mShowNames", "Названия ", &TfrmMain::mShowNamesClick, Checkable | Checked},
     {Row::Separator, ""},

@@ -26,10 +26,10 @@ const std::vector<Command>& commands() {
 int usage() {
     std::fputs(
         "usage: lumeris-cli convert IN [-o OUT] | run IN -n N [--teach] [-o OUT] "
-        "[--dump DUMP] | layout IN -n N [--width W] [-o OUT] [--dump DUMP] | lisp SRC "
-        "[-o OUT] | generate --rows R --cols C [--dx DX] [--dy DY] [--random --seed S] "
-        "[-o OUT] | favorites DIR [-o OUT] | paste SRC [--into IN] [-o OUT] | loops IN [--limit K] "
-        "[--max-length L]\n",
+        "[--dump DUMP] [--history CSV [--items ID,ID...]] | layout IN -n N [--width W] [-o OUT] "
+        "[--dump DUMP] | lisp SRC [-o OUT] | generate --rows R --cols C [--dx DX] [--dy DY] "
+        "[--random --seed S] [-o OUT] | favorites DIR [-o OUT] | paste SRC [--into IN] [-o OUT] "
+        "| loops IN [--limit K] [--max-length L]\n",
         stderr);
     return 1;
 }

@@ -21,11 +21,15 @@ constexpr CommandHelp Helps[] = {
     {"convert", "convert IN [-o OUT]", "read a scheme and write it as Save writes it",
      "Reads IN (\"Lumeris 1.5\" or the older \"Lumeris 1.4\" layout) and writes it in the\n"
      "current layout, exactly the bytes the program's Save writes.\n"},
-    {"run", "run IN -n N [--teach] [-o OUT] [--dump DUMP]", "N propagation steps",
+    {"run", "run IN -n N [--teach] [-o OUT] [--dump DUMP] [--history CSV [--items ID,ID...]]",
+     "N propagation steps",
      "Runs N steps (with --teach, N teach commands) on the scheme read from IN, as the\n"
      "window's Step command does, and writes the result. Spreadsheet items read and write\n"
      "NS.csv in the current folder.\n"
-     "  --dump DUMP  also write every item's and link's state at full precision\n"},
+     "  --dump DUMP  also write every item's and link's state at full precision\n"
+     "  --history CSV  also write every item's value after each step: a line \"step,ID,...\"\n"
+     "               (items oldest first), then one line per step from 0 (as read) to N\n"
+     "  --items ID,ID...  only these items' values, in this order\n"},
     {"layout", "layout IN -n N [--width W] [-o OUT] [--dump DUMP]", "N movement steps",
      "Runs N steps of movement mode on the scheme read from IN, on a canvas W pixels wide\n"
      "(default 1000), and writes the result.\n"

@@ -73,6 +73,7 @@ void Workflow::Open() {
     markSaved();
     if (!opened.read && opened.which != OpenCase::Invalid)
         return openFailedOnData(opened.message);
+    world_.trend.restart(world_.scheme);
     switch (opened.which) {
     case OpenCase::Legacy:
         setTitle(titleFor(world_.doc.FileName));
@@ -242,6 +243,7 @@ void Workflow::aNew() {
     scheme.Selected = {created, nullptr};
     scheme.EditState = EditItemSelected;
     created->text = utf8ToCp1251("Created " + call(hooks_.shortDate) + " by " + logon);
+    world_.trend.restart(scheme);
 
     view.ZoomLevel = 6;
     view.Scale = 0.5f;

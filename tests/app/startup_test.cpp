@@ -101,7 +101,7 @@ TEST_F(AppTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
               QString::fromUtf8("Подстроить коэффициенты связей"));
     EXPECT_EQ(main().action("aDelete")->toolTip(), QString::fromUtf8("Удалить -  (Del)"));
     EXPECT_EQ(main().action("aRedo")->shortcuts().value(1), QKeySequence("Ctrl+Shift+Z"));
-    EXPECT_EQ(main().actions().size(), 29);
+    EXPECT_EQ(main().actions().size(), 30);
 }
 
 QStringList texts(const QMenu* menu) {
@@ -117,7 +117,7 @@ TEST_F(AppTest, ContextMenuIsInItsOrderWithHiddenSubmenus) {
     EXPECT_EQ(texts(menu),
               QString::fromUtf8("Файл|Правка|Misc|-|Выполнять|Шаг|Обнулить точку|Сброс значений|"
                                 "Обучить|Инвентировать связи|Значения|-|Рисунок...|Числа|"
-                                "Трассировка|Линии|Названия |-|Петли и связи...")
+                                "Трассировка|График значений|Линии|Названия |-|Петли и связи...")
                   .split('|'));
     const QList<QAction*> top = menu->actions();
     EXPECT_FALSE(top[2]->isVisible());  // Misc
@@ -137,8 +137,8 @@ TEST_F(AppTest, ContextMenuIsInItsOrderWithHiddenSubmenus) {
     // Ticks: the fuzzy entry although new items are real, links and names shown.
     EXPECT_TRUE(top[10]->menu()->actions()[1]->isChecked());
     EXPECT_EQ(world.scheme.DefaultItemType, TypeReal);
-    EXPECT_TRUE(top[15]->isChecked());
     EXPECT_TRUE(top[16]->isChecked());
+    EXPECT_TRUE(top[17]->isChecked());
     EXPECT_FALSE(top[12]->isChecked());
 
     // The run entry follows the run toggle; opening the menu sets PopupShown.

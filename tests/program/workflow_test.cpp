@@ -488,5 +488,23 @@ TEST_F(WorkflowTest, NewSchemeAddressesAreRelativeWithinTheFolderOnly) {
     }
 }
 
+TEST_F(WorkflowTest, OpeningJumpingAndANewSchemeStartTheValueTrendAnew) {
+    makeScheme("a.txt", {"one", "two"});
+    makeScheme("b.txt", {"three"});
+    openFile("a.txt");
+    world.trend.watch(world.scheme.ItemList);
+    world.trend.record(world.scheme);
+    flow.Jump(path("b.txt"));
+    EXPECT_EQ(world.trend.lastStep(), 0);
+    EXPECT_EQ(world.trend.columns(), std::vector<CPoint*>{world.scheme.ItemList});
+    EXPECT_TRUE(world.trend.watchedItems(world.scheme).empty());
+
+    world.trend.record(world.scheme);
+    dialogs.files.push_back(path("new.txt"));
+    flow.aNew();
+    EXPECT_EQ(world.trend.lastStep(), 0);
+    EXPECT_EQ(world.trend.columns().size(), 2u);
+}
+
 } // namespace
 } // namespace lumeris
