@@ -12,12 +12,14 @@ int runLisp(const Arguments& args);
 int runGenerate(const Arguments& args);
 int runFavorites(const Arguments& args);
 int runPaste(const Arguments& args);
+int runExport(const Arguments& args);
+int runImport(const Arguments& args);
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         {"convert", runConvert}, {"run", runRun},           {"layout", runLayout},
         {"lisp", runLisp},       {"generate", runGenerate}, {"favorites", runFavorites},
-        {"paste", runPaste},
+        {"paste", runPaste},     {"export", runExport},     {"import", runImport},
     };
     return table;
 }
@@ -26,7 +28,8 @@ int usage() {
     std::fputs("usage: lumeris-cli convert IN [-o OUT] | run IN -n N [--teach] [-o OUT] "
                "[--dump DUMP] | layout IN -n N [--width W] [-o OUT] [--dump DUMP] | lisp SRC "
                "[-o OUT] | generate --rows R --cols C [--dx DX] [--dy DY] [--random --seed S] "
-               "[-o OUT] | favorites DIR [-o OUT] | paste SRC [--into IN] [-o OUT]\n",
+               "[-o OUT] | favorites DIR [-o OUT] | paste SRC [--into IN] [-o OUT] | export IN -o "
+               "OUT.graphml|OUT.csv|OUT.dot | import SRC.graphml|SRC.csv [--into IN] [-o OUT]\n",
                stderr);
     return 1;
 }
