@@ -6,6 +6,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace lumeris {
@@ -17,6 +18,7 @@ enum class Field : unsigned { None, Name, X, Y, Value, Type, Url, Text, Fixed, A
 enum Scope : unsigned { ForNode = 1, ForEdge = 2 };
 
 struct Key {
+    QString id;
     Field field = Field::None;
     unsigned scope = 0;
     std::optional<QString> fallback; // the key's <default>
@@ -94,9 +96,9 @@ class GraphmlReader {
 
     void readKey() {
         const QXmlStreamAttributes attributes = xml_.attributes();
-        Key key{fieldNamed(attributes.value("attr.name").toString()),
+        Key key{attributes.value("id").toString(),
+                fieldNamed(attributes.value("attr.name").toString()),
                 scopeNamed(attributes.value("for")), std::nullopt};
-        const QString id = attributes.value("id").toString();
         while (xml_.readNextStartElement()) {
             if (xml_.name() == u"default")
                 key.fallback = xml_.readElementText(QXmlStreamReader::IncludeChildElements);
@@ -105,9 +107,9 @@ class GraphmlReader {
         }
         if (key.field == Field::None)
             return;
-        keys_.insert(id, key);
         if (key.fallback)
             withDefaults_.push_back(key);
+        keys_.push_back(std::move(key));
     }
 
     void readGraph() {
@@ -172,8 +174,8 @@ class GraphmlReader {
     // A <data> element of a node or an edge; keys of other scopes and unknown keys are
     // skipped. A field takes the first value given for it.
     template <typename Set> void readData(unsigned scope, unsigned& given, Set set) {
-        const auto key = keys_.constFind(xml_.attributes().value("key").toString());
-        if (key == keys_.constEnd() || !(key->scope & scope)) {
+        const Key* key = findKey(xml_.attributes().value("key"));
+        if (!key || !(key->scope & scope)) {
             xml_.skipCurrentElement();
             return;
         }
@@ -182,6 +184,15 @@ class GraphmlReader {
             return;
         given |= bit(key->field);
         set(key->field, text);
+    }
+
+    // Files declare a few keys and use them on every element: a scan beats building a string
+    // to hash for each lookup.
+    const Key* findKey(QStringView id) const {
+        for (const Key& key : keys_)
+            if (key.id == id)
+                return &key;
+        return nullptr;
     }
 
     template <typename Set> void applyDefaults(unsigned scope, unsigned& given, Set set) {
@@ -213,11 +224,14 @@ class GraphmlReader {
         }
     }
 
+    // Any finite decimal number, exponents allowed, blanks around it ignored.
     std::optional<double> number(const QString& text) {
-        const std::optional<double> value = parseNumber(utf8(text));
-        if (!value)
-            ++result_.graph.notes.notNumbers;
-        return value;
+        bool ok = false;
+        const double value = text.toDouble(&ok);
+        if (ok && std::isfinite(value))
+            return value;
+        ++result_.graph.notes.notNumbers;
+        return std::nullopt;
     }
 
     void setNode(ExchangeNode& node, Field field, const QString& text) {
@@ -304,7 +318,7 @@ class GraphmlReader {
     }
 
     QXmlStreamReader xml_;
-    QHash<QString, Key> keys_;
+    std::vector<Key> keys_;
     std::vector<Key> withDefaults_;
     QHash<QString, std::size_t> nodeIndex_;
     QSet<QString> nestedNodes_;

@@ -14,21 +14,38 @@ struct KeyRow {
     const char* scope;
     const char* name;
     const char* type;
+    const char* fallback; // the key's default, left out of the elements that have it
+};
+
+// The rows of Keys, in its order.
+enum KeyIndex : std::size_t {
+    KeyName,
+    KeyX,
+    KeyY,
+    KeyValue,
+    KeyType,
+    KeyUrl,
+    KeyText,
+    KeyFixed,
+    KeyAndOr,
+    KeyWeight,
+    KeyEdgeAndOr,
+    KeyEdgeName,
 };
 
 constexpr KeyRow Keys[] = {
-    {"name", "node", "name", "string"},
-    {"x", "node", "x", "int"},
-    {"y", "node", "y", "int"},
-    {"value", "node", "value", "double"},
-    {"type", "node", "type", "int"},
-    {"url", "node", "url", "string"},
-    {"text", "node", "text", "string"},
-    {"fixed", "node", "fixed", "double"},
-    {"andor", "node", "andor", "double"},
-    {"weight", "edge", "weight", "double"},
-    {"e_andor", "edge", "andor", "double"},
-    {"e_name", "edge", "name", "string"},
+    {"name", "node", "name", "string", nullptr},
+    {"x", "node", "x", "int", nullptr},
+    {"y", "node", "y", "int", nullptr},
+    {"value", "node", "value", "double", "0.0000"},
+    {"type", "node", "type", "int", "1"},
+    {"url", "node", "url", "string", ""},
+    {"text", "node", "text", "string", ""},
+    {"fixed", "node", "fixed", "double", nullptr},
+    {"andor", "node", "andor", "double", "1.0000"},
+    {"weight", "edge", "weight", "double", "1.0000"},
+    {"e_andor", "edge", "andor", "double", "0.0000"},
+    {"e_name", "edge", "name", "string", ""},
 };
 
 // Control characters other than TAB and line breaks have no place in XML 1.0, not even as
@@ -54,11 +71,14 @@ class GraphmlWriter {
         xml_.writeStartElement("graphml");
         xml_.writeDefaultNamespace("http://graphml.graphdrawing.org/xmlns");
         for (const KeyRow& key : Keys) {
-            xml_.writeEmptyElement("key");
+            xml_.writeStartElement("key");
             xml_.writeAttribute("id", key.id);
             xml_.writeAttribute("for", key.scope);
             xml_.writeAttribute("attr.name", key.name);
             xml_.writeAttribute("attr.type", key.type);
+            if (key.fallback)
+                xml_.writeTextElement("default", key.fallback);
+            xml_.writeEndElement();
         }
         xml_.writeStartElement("graph");
         xml_.writeAttribute("id", "G");
@@ -75,18 +95,16 @@ class GraphmlWriter {
     void writeNode(const CPoint& item, const std::string& id) {
         xml_.writeStartElement("node");
         xml_.writeAttribute("id", QString::fromStdString(id));
-        data("name", xmlText(item.Name));
-        data("x", QString::number(item.X));
-        data("y", QString::number(item.Y));
-        data("value", real(item.Value));
-        data("type", QString::number(item.Type));
-        if (!item.url.empty())
-            data("url", xmlText(item.url));
-        if (!item.text.empty())
-            data("text", xmlText(item.text));
+        data(KeyName, xmlText(item.Name));
+        data(KeyX, QString::number(item.X));
+        data(KeyY, QString::number(item.Y));
+        dataUnlessDefault(KeyValue, real(item.Value));
+        dataUnlessDefault(KeyType, QString::number(item.Type));
+        dataUnlessDefault(KeyUrl, xmlText(item.url));
+        dataUnlessDefault(KeyText, xmlText(item.text));
         if (item.IsCust == 1)
-            data("fixed", real(item.Custom));
-        data("andor", real(item.AndOr));
+            data(KeyFixed, real(item.Custom));
+        dataUnlessDefault(KeyAndOr, real(item.AndOr));
         xml_.writeEndElement();
     }
 
@@ -94,16 +112,20 @@ class GraphmlWriter {
         xml_.writeStartElement("edge");
         xml_.writeAttribute("source", QString::fromStdString(from));
         xml_.writeAttribute("target", QString::fromStdString(to));
-        data("weight", real(link.Value));
-        data("e_andor", real(link.AndOr));
-        if (!link.Name.empty())
-            data("e_name", xmlText(link.Name));
+        dataUnlessDefault(KeyWeight, real(link.Value));
+        dataUnlessDefault(KeyEdgeAndOr, real(link.AndOr));
+        dataUnlessDefault(KeyEdgeName, xmlText(link.Name));
         xml_.writeEndElement();
     }
 
-    void data(const char* key, const QString& text) {
+    void dataUnlessDefault(KeyIndex key, const QString& text) {
+        if (text != QLatin1String(Keys[key].fallback))
+            data(key, text);
+    }
+
+    void data(KeyIndex key, const QString& text) {
         xml_.writeStartElement("data");
-        xml_.writeAttribute("key", key);
+        xml_.writeAttribute("key", Keys[key].id);
         xml_.writeCharacters(text);
         xml_.writeEndElement();
     }
