@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace lumeris {
 
@@ -21,6 +22,8 @@ const ActionRow ActionTable[] = {
     {"aOpen", "Открыть...", "", "F12", &TfrmMain::aOpenExecute},
     {"aSave", "Сохранить", "", "F2", &TfrmMain::aSaveExecute},
     {"aSaveAs", "Сохранить как...", "", "", &TfrmMain::aSaveAsExecute},
+    {"aImport", QT_TRANSLATE_NOOP("TfrmMain", "Импорт..."), "", "", &TfrmMain::aImportExecute},
+    {"aExport", QT_TRANSLATE_NOOP("TfrmMain", "Экспорт..."), "", "", &TfrmMain::aExportExecute},
     {"aAddFavorites", "Вставить Избранное", "", "", &TfrmMain::aAddFavoritesExecute},
     {"aPrint", "Печать...", "", "Ctrl+P", &TfrmMain::aPrintExecute},
     {"aExit", "Выход", "", "F10", &TfrmMain::aExitExecute},
@@ -52,7 +55,8 @@ const ActionRow ActionTable[] = {
 
 void TfrmMain::createActions() {
     for (const ActionRow& row : ActionTable) {
-        auto* action = new QAction(QString::fromUtf8(row.caption), this);
+        // Captions go through the translations; a text without one stays as it is.
+        auto* action = new QAction(QCoreApplication::translate("TfrmMain", row.caption), this);
         action->setObjectName(row.name);
         if (*row.hint) {
             action->setToolTip(QString::fromUtf8(row.hint));
