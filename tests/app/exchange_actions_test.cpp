@@ -13,7 +13,8 @@ TEST_F(ExchangeActionsTest, ImportAndExportThroughTheFileMenu) {
     makeScheme("one.txt", {"a"});
     start(path("one.txt"));
     writeFile(dir / "good.csv", "From,To\nx,y\n");
-    writeFile(dir / "bad.graphml", "<graphml>\n<graph><edge source='a' target='b'/></graph>");
+    writeFile(dir / "bad.graphml",
+              "<graphml>\n<graph><edge source='a' target='b'/></graph></graphml>");
 
     dialogs.files = {path("good.csv"), path("bad.graphml")};
     main().action("aImport")->trigger();

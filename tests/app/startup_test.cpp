@@ -81,7 +81,9 @@ TEST_F(AppTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
                     {"aNew", "Новая схема...", ""},
                     {"aUnite", "Объединить точки", ""},
                     {"aUndo", "Отменить", "Ctrl+Z"},
-                    {"aRedo", "Повторить", "Ctrl+Y"}};
+                    {"aRedo", "Повторить", "Ctrl+Y"},
+                    {"aImport", "Импорт...", ""},
+                    {"aExport", "Экспорт...", ""}};
     for (const auto& row : expected) {
         QAction* action = main().action(row.name);
         ASSERT_NE(action, nullptr) << row.name;
@@ -92,7 +94,7 @@ TEST_F(AppTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
               QString::fromUtf8("Подстроить коэффициенты связей"));
     EXPECT_EQ(main().action("aDelete")->toolTip(), QString::fromUtf8("Удалить -  (Del)"));
     EXPECT_EQ(main().action("aRedo")->shortcuts().value(1), QKeySequence("Ctrl+Shift+Z"));
-    EXPECT_EQ(main().actions().size(), 28);
+    EXPECT_EQ(main().actions().size(), 30);
 }
 
 QStringList texts(const QMenu* menu) {
@@ -113,10 +115,11 @@ TEST_F(AppTest, ContextMenuIsInItsOrderWithHiddenSubmenus) {
     const QList<QAction*> top = menu->actions();
     EXPECT_FALSE(top[2]->isVisible());  // Misc
     EXPECT_FALSE(top[10]->isVisible()); // Значения
-    EXPECT_EQ(texts(top[0]->menu()),
-              QString::fromUtf8("Новая схема...|Открыть...|Сохранить|Сохранить как...|-|"
-                                "Печать...|Выйти без сохранения|-|О программе...|-|Выход")
-                  .split('|'));
+    EXPECT_EQ(
+        texts(top[0]->menu()),
+        QString::fromUtf8("Новая схема...|Открыть...|Сохранить|Сохранить как...|Импорт...|"
+                          "Экспорт...|-|Печать...|Выйти без сохранения|-|О программе...|-|Выход")
+            .split('|'));
     EXPECT_EQ(texts(top[1]->menu()),
               QString::fromUtf8("Новая точка|Удалить|-|Вырезать|Копировать|Вставить|-|"
                                 "Вставить Избранное|Движение|Матрица...|-|Отменить|Повторить")
