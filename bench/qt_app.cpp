@@ -37,6 +37,7 @@ struct SilentDialogs : UserDialogs {
         return std::nullopt;
     }
     std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> exportFile(const std::string&) override { return std::nullopt; }
     std::optional<std::string> pickPicture(const std::string&) override { return std::nullopt; }
     bool printDialog() override { return false; }
 };

@@ -22,6 +22,8 @@ const ActionRow ActionTable[] = {
     {"aOpen", "Открыть...", "", "F12", &TfrmMain::aOpenExecute},
     {"aSave", "Сохранить", "", "F2", &TfrmMain::aSaveExecute},
     {"aSaveAs", "Сохранить как...", "", "", &TfrmMain::aSaveAsExecute},
+    {"aImport", QT_TRANSLATE_NOOP("TfrmMain", "Импорт..."), "", "", &TfrmMain::aImportExecute},
+    {"aExport", QT_TRANSLATE_NOOP("TfrmMain", "Экспорт..."), "", "", &TfrmMain::aExportExecute},
     {"aAddFavorites", "Вставить Избранное", "", "", &TfrmMain::aAddFavoritesExecute},
     {"aPrint", "Печать...", "", "Ctrl+P", &TfrmMain::aPrintExecute},
     {"aExit", "Выход", "", "F10", &TfrmMain::aExitExecute},

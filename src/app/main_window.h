@@ -118,6 +118,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void aCopyExecute();
     void aCutExecute();
     void aPasteExecute();
+    void aImportExecute();
+    void aExportExecute();
     void PasteLisp1Click();
     void AboutClick();
     void N1Click();

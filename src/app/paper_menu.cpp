@@ -41,6 +41,8 @@ const MenuRow PaperMenu[] = {
     {Row::Action, "aOpen"},
     {Row::Action, "aSave"},
     {Row::Action, "aSaveAs"},
+    {Row::Action, "aImport"},
+    {Row::Action, "aExport"},
     {Row::Separator, ""},
     {Row::Action, "aPrint"},
     {Row::Action, "aExitDontSave"},

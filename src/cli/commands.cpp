@@ -13,12 +13,15 @@ int runGenerate(const Arguments& args);
 int runFavorites(const Arguments& args);
 int runPaste(const Arguments& args);
 int runLoops(const Arguments& args);
+int runExport(const Arguments& args);
+int runImport(const Arguments& args);
 
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = {
         {"convert", runConvert}, {"run", runRun},           {"layout", runLayout},
         {"lisp", runLisp},       {"generate", runGenerate}, {"favorites", runFavorites},
-        {"paste", runPaste},     {"loops", runLoops},
+        {"paste", runPaste},     {"loops", runLoops},       {"export", runExport},
+        {"import", runImport},
     };
     return table;
 }
@@ -29,7 +32,8 @@ int usage() {
         "[--dump DUMP] [--history CSV [--items ID,ID...]] | layout IN -n N [--width W] [-o OUT] "
         "[--dump DUMP] | lisp SRC [-o OUT] | generate --rows R --cols C [--dx DX] [--dy DY] "
         "[--random --seed S] [-o OUT] | favorites DIR [-o OUT] | paste SRC [--into IN] [-o OUT] "
-        "| loops IN [--limit K] [--max-length L]\n",
+        "| loops IN [--limit K] [--max-length L] | export IN -o OUT.graphml|OUT.csv|OUT.dot "
+        "| import SRC.graphml|SRC.csv [--into IN] [-o OUT]\n",
         stderr);
     return 1;
 }

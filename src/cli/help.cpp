@@ -55,6 +55,18 @@ constexpr CommandHelp Helps[] = {
      "smallest. Shortest first, then \"N loops\", or \"more than K loops\" when the search met\n"
      "more than K (default 10000); with L, loops longer than L are met but not listed.\n",
      false},
+    {"export", "export IN -o OUT.graphml|OUT.csv|OUT.dot", "a scheme for other tools",
+     "Writes the scheme read from IN in the format OUT's ending names: GraphML (items as\n"
+     "nodes \"n\" + id with name, x, y, value, type, url, text, fixed and andor; links as\n"
+     "edges with weight, andor and name), CSV (From,To,Weight,Name, one row per link) or\n"
+     "DOT for Graphviz.\n"},
+    {"import", "import SRC.graphml|SRC.csv [--into IN] [-o OUT]", "a graph from other tools",
+     "Adds the GraphML or CSV file SRC (UTF-8) to IN, read as by convert, or to an empty\n"
+     "scheme. Nodes become items with fresh ids in the file's order, keeping the positions\n"
+     "their file gives; the others are listed 32 units apart from (0, 0). Weights are the\n"
+     "coefficients (1 when absent), clamped to -1..1; undirected edges become two links;\n"
+     "nested graphs and hyperedges are skipped. What was changed or skipped is told on\n"
+     "standard error. Malformed input writes nothing and exits with status 2.\n"},
 };
 
 constexpr const char* Statuses = "Exit status: 0 done, 1 wrong usage, 2 a data error (\"Error in "

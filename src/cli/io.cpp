@@ -75,11 +75,15 @@ int writeSchemeOutput(const std::optional<std::string>& outPath, World& world) {
         printError("Can not write the output");
         return 4;
     }
-    std::ofstream out(*outPath, std::ios::binary | std::ios::trunc);
+    return writeOutputFile(*outPath, bytes);
+}
+
+int writeOutputFile(const std::string& outPath, const std::string& bytes) {
+    std::ofstream out(outPath, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
-        printError("Can not write " + *outPath);
+        printError("Can not write " + outPath);
         return 4;
     }
     return 0;

@@ -47,6 +47,9 @@ int readSchemeInput(const std::string& path, World& world);
 // Reads a source file's bytes; 0, or 4 after "Can not read SRC" on stderr.
 int readSourceFile(const std::string& path, std::string& bytes);
 
+// Writes the bytes to OUT. Returns 0, or 4 after "Can not write OUT" on stderr.
+int writeOutputFile(const std::string& outPath, const std::string& bytes);
+
 // Writes exactly the bytes Save writes to OUT, or to standard output without OUT. Returns 0,
 // or 4 after "Can not write OUT" on stderr when the output cannot be written.
 int writeSchemeOutput(const std::optional<std::string>& outPath, World& world);

@@ -15,8 +15,9 @@ enum class Answer { Yes, No, Cancel };
 
 // The open dialogs of the main window.
 enum class OpenDialogKind {
-    Scheme, // OpenDialog1: "Lumeris files (*.txt)", default "lumeris.txt", must exist
-    Photo,  // OpenDialog2: any file, an item's photo
+    Scheme,   // OpenDialog1: "Lumeris files (*.txt)", default "lumeris.txt", must exist
+    Photo,    // OpenDialog2: any file, an item's photo
+    Exchange, // a graph from other tools: GraphML or CSV
 };
 
 class UserDialogs {
@@ -33,6 +34,9 @@ class UserDialogs {
     virtual std::optional<std::string> openFile(OpenDialogKind kind, const std::string& folder) = 0;
     // SaveDialog1: default "Схема.txt", asks before overwriting.
     virtual std::optional<std::string> saveFile(const std::string& folder) = 0;
+    // Where to export the scheme for other tools; the name's ending (.graphml, .csv or .dot)
+    // chooses the format.
+    virtual std::optional<std::string> exportFile(const std::string& folder) = 0;
     // OpenPictureDialog1: a background picture.
     virtual std::optional<std::string> pickPicture(const std::string& folder) = 0;
     // PrintDialog1: true when the user confirmed printing.

@@ -90,7 +90,9 @@ TEST_F(AppTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
                     {"aUnite", "Объединить точки", ""},
                     {"aUndo", "Отменить", "Ctrl+Z"},
                     {"aRedo", "Повторить", "Ctrl+Y"},
-                    {"aLoops", "Петли и связи...", ""}};
+                    {"aLoops", "Петли и связи...", ""},
+                    {"aImport", "Импорт...", ""},
+                    {"aExport", "Экспорт...", ""}};
     for (const auto& row : expected) {
         QAction* action = main().action(row.name);
         ASSERT_NE(action, nullptr) << row.name;
@@ -101,7 +103,7 @@ TEST_F(AppTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
               QString::fromUtf8("Подстроить коэффициенты связей"));
     EXPECT_EQ(main().action("aDelete")->toolTip(), QString::fromUtf8("Удалить -  (Del)"));
     EXPECT_EQ(main().action("aRedo")->shortcuts().value(1), QKeySequence("Ctrl+Shift+Z"));
-    EXPECT_EQ(main().actions().size(), 30);
+    EXPECT_EQ(main().actions().size(), 32);
 }
 
 QStringList texts(const QMenu* menu) {
@@ -122,10 +124,11 @@ TEST_F(AppTest, ContextMenuIsInItsOrderWithHiddenSubmenus) {
     const QList<QAction*> top = menu->actions();
     EXPECT_FALSE(top[2]->isVisible());  // Misc
     EXPECT_FALSE(top[10]->isVisible()); // Значения
-    EXPECT_EQ(texts(top[0]->menu()),
-              QString::fromUtf8("Новая схема...|Открыть...|Сохранить|Сохранить как...|-|"
-                                "Печать...|Выйти без сохранения|-|О программе...|-|Выход")
-                  .split('|'));
+    EXPECT_EQ(
+        texts(top[0]->menu()),
+        QString::fromUtf8("Новая схема...|Открыть...|Сохранить|Сохранить как...|Импорт...|"
+                          "Экспорт...|-|Печать...|Выйти без сохранения|-|О программе...|-|Выход")
+            .split('|'));
     EXPECT_EQ(texts(top[1]->menu()),
               QString::fromUtf8("Новая точка|Удалить|-|Вырезать|Копировать|Вставить|-|"
                                 "Вставить Избранное|Движение|Матрица...|-|Отменить|Повторить")

@@ -31,12 +31,19 @@ struct ScriptedDialogs : UserDialogs {
         return take(answers).value_or(Answer::Cancel);
     }
     std::optional<std::string> openFile(OpenDialogKind kind, const std::string& folder) override {
-        fileDialogs.push_back(kind == OpenDialogKind::Scheme ? "open" : "photo");
+        fileDialogs.push_back(kind == OpenDialogKind::Scheme  ? "open"
+                              : kind == OpenDialogKind::Photo ? "photo"
+                                                              : "import");
         folders.push_back(folder);
         return take(files).value_or(std::nullopt);
     }
     std::optional<std::string> saveFile(const std::string& folder) override {
         fileDialogs.push_back("save");
+        folders.push_back(folder);
+        return take(files).value_or(std::nullopt);
+    }
+    std::optional<std::string> exportFile(const std::string& folder) override {
+        fileDialogs.push_back("export");
         folders.push_back(folder);
         return take(files).value_or(std::nullopt);
     }

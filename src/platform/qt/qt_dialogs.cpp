@@ -73,6 +73,10 @@ Answer QtUserDialogs::askYesNoCancel(const std::string& text, const std::string&
 std::optional<std::string> QtUserDialogs::openFile(OpenDialogKind kind, const std::string& folder) {
     if (kind == OpenDialogKind::Photo)
         return chosen(QFileDialog::getOpenFileName(parent_, {}, start(folder, "")));
+    if (kind == OpenDialogKind::Exchange)
+        return chosen(QFileDialog::getOpenFileName(
+            parent_, {}, start(folder, ""),
+            QCoreApplication::translate("QtUserDialogs", "Графы (*.graphml *.csv)")));
     return chosen(
         QFileDialog::getOpenFileName(parent_, {}, start(folder, "lumeris.txt"), SchemeFilter));
 }
@@ -81,6 +85,22 @@ std::optional<std::string> QtUserDialogs::saveFile(const std::string& folder) {
     QFileDialog dialog(parent_, {}, start(folder, "Схема.txt"), SchemeFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("txt");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return chosen(dialog.selectedFiles().first());
+}
+
+// The ending follows the format chosen in the list, unless the name typed has its own.
+std::optional<std::string> QtUserDialogs::exportFile(const std::string& folder) {
+    const QStringList filters = {"GraphML (*.graphml)", "CSV (*.csv)", "DOT (*.dot)"};
+    const QStringList endings = {"graphml", "csv", "dot"};
+    QFileDialog dialog(parent_, {}, start(folder, ""));
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(endings[0]);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(endings.value(filters.indexOf(filter), endings[0]));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return chosen(dialog.selectedFiles().first());

@@ -19,6 +19,7 @@ class QtUserDialogs : public UserDialogs {
     Answer askYesNoCancel(const std::string& text, const std::string& caption) override;
     std::optional<std::string> openFile(OpenDialogKind kind, const std::string& folder) override;
     std::optional<std::string> saveFile(const std::string& folder) override;
+    std::optional<std::string> exportFile(const std::string& folder) override;
     std::optional<std::string> pickPicture(const std::string& folder) override;
     bool printDialog() override;
 
