@@ -3,9 +3,7 @@
 // Spreadsheet items use NS.csv in the current folder, as the program does.
 #include "cli/commands.h"
 #include "cli/io.h"
-#include "engine/commands.h"
 #include "engine/dump.h"
-#include "platform/csv_spreadsheet.h"
 
 #include <cstdio>
 
@@ -23,16 +21,7 @@ int runRun(const Arguments& args) {
     World world;
     if (const int status = readSchemeInput(parsed->positional[0], world))
         return status;
-    CsvSpreadsheet sheet;
-    StepHooks hooks;
-    hooks.spreadsheet = &sheet;
-    const bool teach = parsed->has("--teach");
-    for (std::int32_t i = 0; i < *steps; ++i) {
-        if (teach)
-            teachCommand(world.scheme, world.eval, hooks);
-        else
-            stepCommand(world.scheme, world.eval, hooks);
-    }
+    runSteps(world, *steps, parsed->has("--teach"));
     if (const auto dump = parsed->value("--dump"); dump && !saveDump(*dump, world.scheme)) {
         std::fprintf(stderr, "Can not write %s\n", dump->c_str());
         return 4;
