@@ -23,6 +23,10 @@ const ActionRow ActionTable[] = {
     {"aSaveAs", "Сохранить как...", "", "", &TfrmMain::aSaveAsExecute},
     {"aAddFavorites", "Вставить Избранное", "", "", &TfrmMain::aAddFavoritesExecute},
     {"aPrint", "Печать...", "", "Ctrl+P", &TfrmMain::aPrintExecute},
+    {"aPrintWhole", QT_TRANSLATE_NOOP("lumeris::TfrmMain", "Печать всей схемы..."), "", "",
+     &TfrmMain::aPrintWholeExecute},
+    {"aExportPicture", QT_TRANSLATE_NOOP("lumeris::TfrmMain", "Экспорт рисунка..."), "", "",
+     &TfrmMain::aExportPictureExecute},
     {"aExit", "Выход", "", "F10", &TfrmMain::aExitExecute},
     {"aRun", "Выполнять/остановить", "", "F9", &TfrmMain::aRunExecute},
     {"aStep", "Шаг", "", "F7", &TfrmMain::aStepExecute},
@@ -52,11 +56,11 @@ const ActionRow ActionTable[] = {
 
 void TfrmMain::createActions() {
     for (const ActionRow& row : ActionTable) {
-        auto* action = new QAction(QString::fromUtf8(row.caption), this);
+        auto* action = new QAction(tr(row.caption), this);
         action->setObjectName(row.name);
         if (*row.hint) {
-            action->setToolTip(QString::fromUtf8(row.hint));
-            action->setStatusTip(QString::fromUtf8(row.hint));
+            action->setToolTip(tr(row.hint));
+            action->setStatusTip(tr(row.hint));
         }
         action->setShortcut(QKeySequence(QString::fromUtf8(row.shortcut)));
         if (row.execute)

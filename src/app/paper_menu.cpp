@@ -43,6 +43,8 @@ const MenuRow PaperMenu[] = {
     {Row::Action, "aSaveAs"},
     {Row::Separator, ""},
     {Row::Action, "aPrint"},
+    {Row::Action, "aPrintWhole"},
+    {Row::Action, "aExportPicture"},
     {Row::Action, "aExitDontSave"},
     {Row::Separator, ""},
     {Row::Entry, "mAbout", "О программе...", &TfrmMain::AboutClick},
