@@ -92,7 +92,7 @@ TEST_F(AppTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
               QString::fromUtf8("Подстроить коэффициенты связей"));
     EXPECT_EQ(main().action("aDelete")->toolTip(), QString::fromUtf8("Удалить -  (Del)"));
     EXPECT_EQ(main().action("aRedo")->shortcuts().value(1), QKeySequence("Ctrl+Shift+Z"));
-    EXPECT_EQ(main().actions().size(), 28);
+    EXPECT_EQ(main().actions().size(), 30); // with the whole-scheme print and the export
 }
 
 QStringList texts(const QMenu* menu) {
@@ -115,7 +115,8 @@ TEST_F(AppTest, ContextMenuIsInItsOrderWithHiddenSubmenus) {
     EXPECT_FALSE(top[10]->isVisible()); // Значения
     EXPECT_EQ(texts(top[0]->menu()),
               QString::fromUtf8("Новая схема...|Открыть...|Сохранить|Сохранить как...|-|"
-                                "Печать...|Выйти без сохранения|-|О программе...|-|Выход")
+                                "Печать...|Печать всей схемы...|Экспорт рисунка...|"
+                                "Выйти без сохранения|-|О программе...|-|Выход")
                   .split('|'));
     EXPECT_EQ(texts(top[1]->menu()),
               QString::fromUtf8("Новая точка|Удалить|-|Вырезать|Копировать|Вставить|-|"
