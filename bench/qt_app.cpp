@@ -40,6 +40,9 @@ struct SilentDialogs : UserDialogs {
     std::optional<std::string> exportFile(const std::string&) override { return std::nullopt; }
     std::optional<std::string> pickPicture(const std::string&) override { return std::nullopt; }
     bool printDialog() override { return false; }
+    std::optional<PictureExportChoice> exportPicture(const std::string&) override {
+        return std::nullopt;
+    }
 };
 
 struct NoShell : ShellLauncher {

@@ -97,6 +97,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void aSaveExecute();
     void aSaveAsExecute();
     void aPrintExecute();
+    void aPrintWholeExecute();
+    void aExportPictureExecute();
     void aExitExecute();
     void aExitDontSaveExecute();
     void aRunExecute();

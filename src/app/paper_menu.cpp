@@ -45,6 +45,8 @@ const MenuRow PaperMenu[] = {
     {Row::Action, "aExport"},
     {Row::Separator, ""},
     {Row::Action, "aPrint"},
+    {Row::Action, "aPrintWhole"},
+    {Row::Action, "aExportPicture"},
     {Row::Action, "aExitDontSave"},
     {Row::Separator, ""},
     {Row::Entry, "mAbout", "О программе...", &TfrmMain::AboutClick},

@@ -67,6 +67,20 @@ constexpr CommandHelp Helps[] = {
      "coefficients (1 when absent), clamped to -1..1; undirected edges become two links;\n"
      "nested graphs and hyperedges are skipped. What was changed or skipped is told on\n"
      "standard error. Malformed input writes nothing and exits with status 2.\n"},
+#if LUMERIS_RENDER
+    {"render",
+     "render IN -o OUT.png|OUT.svg|OUT.pdf [--fit | --view] [--size WxH] [--steps N] [--numbers] "
+     "[--traces]",
+     "a picture of a scheme: PNG, SVG or PDF",
+     "Draws the scheme read from IN as the window does, without the grid, into a picture of\n"
+     "WxH canvas pixels (default 1920x1080), in the format OUT's ending names: PNG pixels, or\n"
+     "SVG and PDF vectors whose names and numbers are text. Needs no display. OUT is required.\n"
+     "  --fit        show every visible item, fitted with a margin (the default)\n"
+     "  --view       show the view the file stores (its ScreenX, ScreenY and Scale)\n"
+     "  --steps N    run N propagation steps first, as run does\n"
+     "  --numbers    show values (as F3 does)\n"
+     "  --traces     show every item's trace bars (as F4 does)\n"},
+#endif
 };
 
 constexpr const char* Statuses = "Exit status: 0 done, 1 wrong usage, 2 a data error (\"Error in "

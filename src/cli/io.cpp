@@ -1,7 +1,9 @@
 #include "cli/io.h"
 
+#include "engine/commands.h"
 #include "files/open_file.h"
 #include "files/scheme_writer.h"
+#include "platform/csv_spreadsheet.h"
 #include "text/numbers.h"
 
 #include <algorithm>
@@ -53,8 +55,8 @@ std::optional<std::int32_t> integerArgument(std::string_view text) {
     return parseInteger(text);
 }
 
-int readSchemeInput(const std::string& path, World& world) {
-    const OpenResult opened = openSchemeFile(path, world.scheme, world.view, world.doc, nullptr);
+int readSchemeInput(const std::string& path, World& world, PictureLoader* pictures) {
+    const OpenResult opened = openSchemeFile(path, world.scheme, world.view, world.doc, pictures);
     if (opened.which == OpenCase::Invalid) {
         printError(opened.message);
         return 3;
@@ -64,6 +66,18 @@ int readSchemeInput(const std::string& path, World& world) {
         return 2;
     }
     return 0;
+}
+
+void runSteps(World& world, std::int32_t steps, bool teach) {
+    CsvSpreadsheet sheet;
+    StepHooks hooks;
+    hooks.spreadsheet = &sheet;
+    for (std::int32_t i = 0; i < steps; ++i) {
+        if (teach)
+            teachCommand(world.scheme, world.eval, hooks);
+        else
+            stepCommand(world.scheme, world.eval, hooks);
+    }
 }
 
 int writeSchemeOutput(const std::optional<std::string>& outPath, World& world) {

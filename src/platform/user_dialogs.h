@@ -20,6 +20,13 @@ enum class OpenDialogKind {
     Exchange, // a graph from other tools: GraphML or CSV
 };
 
+// The answer of the picture export dialog.
+struct PictureExportChoice {
+    std::string file;  // its ending chooses the format: .png, .svg or .pdf
+    bool wholeScheme;  // every visible item, fitted; else the current view
+    double pixelScale; // PNG pixels per canvas pixel
+};
+
 class UserDialogs {
   public:
     virtual ~UserDialogs() = default;
@@ -41,6 +48,9 @@ class UserDialogs {
     virtual std::optional<std::string> pickPicture(const std::string& folder) = 0;
     // PrintDialog1: true when the user confirmed printing.
     virtual bool printDialog() = 0;
+    // "Экспорт рисунка...": the file, what it shows and the PNG scale; nothing when the user
+    // cancelled. `suggested` is the file name offered first.
+    virtual std::optional<PictureExportChoice> exportPicture(const std::string& suggested) = 0;
 };
 
 } // namespace lumeris

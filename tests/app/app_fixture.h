@@ -27,6 +27,7 @@ struct AppTest : ::testing::Test {
     RecordingShell shell;
     RecordingEnd end;
     TextClipboard clipboard;
+    QPrinter* printer = nullptr; // the print commands' printer; set before start
     std::unique_ptr<Application> app;
     // Saving moves the process's current folder; the scratch folder goes away after the test.
     const std::filesystem::path startFolder = std::filesystem::current_path();
@@ -36,7 +37,7 @@ struct AppTest : ::testing::Test {
         MainServices services{dialogs,
                               shell,
                               end,
-                              nullptr,
+                              printer,
                               [] { return std::string("anna"); },
                               [] { return std::string("08.12.2026"); },
                               &clipboard};

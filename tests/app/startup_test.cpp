@@ -103,7 +103,7 @@ TEST_F(AppTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
               QString::fromUtf8("Подстроить коэффициенты связей"));
     EXPECT_EQ(main().action("aDelete")->toolTip(), QString::fromUtf8("Удалить -  (Del)"));
     EXPECT_EQ(main().action("aRedo")->shortcuts().value(1), QKeySequence("Ctrl+Shift+Z"));
-    EXPECT_EQ(main().actions().size(), 32);
+    EXPECT_EQ(main().actions().size(), 34);
 }
 
 QStringList texts(const QMenu* menu) {
@@ -124,11 +124,11 @@ TEST_F(AppTest, ContextMenuIsInItsOrderWithHiddenSubmenus) {
     const QList<QAction*> top = menu->actions();
     EXPECT_FALSE(top[2]->isVisible());  // Misc
     EXPECT_FALSE(top[10]->isVisible()); // Значения
-    EXPECT_EQ(
-        texts(top[0]->menu()),
-        QString::fromUtf8("Новая схема...|Открыть...|Сохранить|Сохранить как...|Импорт...|"
-                          "Экспорт...|-|Печать...|Выйти без сохранения|-|О программе...|-|Выход")
-            .split('|'));
+    EXPECT_EQ(texts(top[0]->menu()),
+              QString::fromUtf8("Новая схема...|Открыть...|Сохранить|Сохранить как...|Импорт...|"
+                                "Экспорт...|-|Печать...|Печать всей схемы...|Экспорт рисунка...|"
+                                "Выйти без сохранения|-|О программе...|-|Выход")
+                  .split('|'));
     EXPECT_EQ(texts(top[1]->menu()),
               QString::fromUtf8("Новая точка|Удалить|-|Вырезать|Копировать|Вставить|-|"
                                 "Вставить Избранное|Движение|Матрица...|-|Отменить|Повторить")

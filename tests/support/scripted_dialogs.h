@@ -22,6 +22,7 @@ struct ScriptedDialogs : UserDialogs {
     std::vector<std::string> fileDialogs;         // which dialog asked: "open", "save", ...
     std::vector<std::string> folders;             // the folder each file dialog started in
     bool confirmPrint = false;
+    std::deque<PictureExportChoice> exports; // answers of the export dialog
 
     void message(const std::string& text, const std::string& caption, MessageIcon icon) override {
         messages.push_back({text, caption, icon});
@@ -53,6 +54,11 @@ struct ScriptedDialogs : UserDialogs {
         return take(files).value_or(std::nullopt);
     }
     bool printDialog() override { return confirmPrint; }
+    std::optional<PictureExportChoice> exportPicture(const std::string& suggested) override {
+        fileDialogs.push_back("export");
+        folders.push_back(suggested);
+        return take(exports);
+    }
 
   private:
     template <typename T> static std::optional<T> take(std::deque<T>& queue) {

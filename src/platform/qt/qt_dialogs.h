@@ -22,6 +22,7 @@ class QtUserDialogs : public UserDialogs {
     std::optional<std::string> exportFile(const std::string& folder) override;
     std::optional<std::string> pickPicture(const std::string& folder) override;
     bool printDialog() override;
+    std::optional<PictureExportChoice> exportPicture(const std::string& suggested) override;
 
   private:
     QWidget* parent_;
