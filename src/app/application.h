@@ -29,7 +29,7 @@ class Application {
     // Creates the windows (the main window opens the start-up scheme); nothing is shown yet.
     Application(World& world, MainServices services, const std::string& fileName);
 
-    // Shows the main window maximised.
+    // Shows the main window where the settings left it, else maximised.
     void show();
 
     TfrmMain frmMain;

@@ -15,6 +15,8 @@ enum class MessageIcon { None, Warning, Error };
 enum class OpenDialogKind {
     Scheme, // OpenDialog1: "Lumeris files (*.txt)", default "lumeris.txt", must exist
     Photo,  // OpenDialog2: any file, an item's photo
+    Lisp,   // a Lisp source file
+    Folder, // a folder, not a file: the bookmarks to import
 };
 
 class UserDialogs {

@@ -67,6 +67,7 @@ Workflow::Workflow(World& world, UserDialogs& dialogs, WorkflowHooks hooks, Pict
 
 void Workflow::Open() {
     world_.eval.Running = false;
+    world_.eval.StepsRun = 0;
     world_.eval.MovementOn = false;
     const OpenResult opened = openSchemeFile(fullName(world_.doc.FileName), world_.scheme,
                                              world_.view, world_.doc, pictures_);
@@ -74,7 +75,7 @@ void Workflow::Open() {
         return openFailedOnData(opened.message);
     switch (opened.which) {
     case OpenCase::Legacy:
-        setTitle(titleFor(world_.doc.FileName));
+        showFileTitle();
         world_.eval.Running = true;
         ++world_.scheme.RedrawRequests;
         dialogs_.message(opened.message, "Lumeris", MessageIcon::Warning);
@@ -84,7 +85,7 @@ void Workflow::Open() {
         setTitle(NewFileTitle);
         break;
     case OpenCase::Current:
-        setTitle(titleFor(world_.doc.FileName));
+        showFileTitle();
         world_.eval.Running = true;
         if (hooks_.pointerNudge)
             hooks_.pointerNudge();
@@ -115,7 +116,7 @@ bool Workflow::Save() {
     }
     const bool written = writeFile();
     if (written) {
-        setTitle(titleFor(world_.doc.FileName));
+        showFileTitle();
         followSavedFolder();
     }
     showView(scheme, remembered);
@@ -184,6 +185,7 @@ void Workflow::aNew() {
     forward->url = utf8ToCp1251(next);
     Save();
     scheme.empty();
+    world_.eval.StepsRun = 0;
     const Journal::Quiet quiet(scheme.journal()); // the new scheme's start is no edit
     world_.doc.FileName = next;
 
@@ -238,6 +240,12 @@ void Workflow::setTitle(const std::string& title) {
     Title = title;
     if (hooks_.setTitle)
         hooks_.setTitle(title);
+}
+
+void Workflow::showFileTitle() {
+    setTitle(titleFor(world_.doc.FileName));
+    if (hooks_.fileShown)
+        hooks_.fileShown(world_.doc.FileName);
 }
 
 void Workflow::repaintNow() {

@@ -59,8 +59,17 @@ bool QtUserDialogs::askYesNo(const std::string& text, const std::string& caption
 }
 
 std::optional<std::string> QtUserDialogs::openFile(OpenDialogKind kind, const std::string& folder) {
-    if (kind == OpenDialogKind::Photo)
+    switch (kind) {
+    case OpenDialogKind::Photo:
         return chosen(QFileDialog::getOpenFileName(parent_, {}, start(folder, "")));
+    case OpenDialogKind::Lisp:
+        return chosen(QFileDialog::getOpenFileName(parent_, {}, start(folder, ""),
+                                                   "Lisp (*.lisp *.lsp *.el *.scm);;* (*)"));
+    case OpenDialogKind::Folder:
+        return chosen(QFileDialog::getExistingDirectory(parent_, {}, qt(folder)));
+    case OpenDialogKind::Scheme:
+        break;
+    }
     return chosen(
         QFileDialog::getOpenFileName(parent_, {}, start(folder, "lumeris.txt"), SchemeFilter));
 }
