@@ -4,11 +4,11 @@
 #include "text/qt/cp1251.h"
 
 #include <QHBoxLayout>
-#include <algorithm>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <algorithm>
 
 namespace lumeris {
 
@@ -74,7 +74,7 @@ void FindBar::close() {
 }
 
 void FindBar::followScheme() {
-    if (isVisible() && scheme_.changeStamp() != stamp_)
+    if (!isHidden() && scheme_.changeStamp() != stamp_)
         search();
 }
 

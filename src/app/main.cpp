@@ -32,8 +32,8 @@ int main(int argc, char* argv[]) {
         QCoreApplication::applicationDirPath().toStdString(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
     lumeris::MainServices services{
-        dialogs,    shell, end, &printer, lumeris::osLogonName, lumeris::localShortDate,
-        &clipboard, folder,        &settings};
+        dialogs,    shell,  end,      &printer, lumeris::osLogonName, lumeris::localShortDate,
+        &clipboard, folder, &settings};
     const std::string fileName = lumeris::startupFileName(argc, argv, folder);
 
     lumeris::Application windows(world, services, fileName);

@@ -188,7 +188,7 @@ void TfrmMain::FormMouseWheel(int delta, bool ctrl) {
 // anything else starts a new item). Keys that type nothing, and control characters but
 // Enter, are not the canvas's.
 void TfrmMain::FormKeyDown(int key, const QString& text) {
-    if (key == Qt::Key_Escape && findBar_->isVisible()) {
+    if (key == Qt::Key_Escape && !findBar_->isHidden()) {
         findBar_->close();
         return;
     }

@@ -51,7 +51,7 @@ struct MainServices {
     std::function<std::string()> logonName; // the OS user name
     std::function<std::string()> shortDate; // today in the user's short date format
     Clipboard* clipboard = nullptr;         // null: copy and paste reach no clipboard
-    std::string programFolder{}; // where an item's address not found as given is looked for
+    std::string programFolder{};   // where an item's address not found as given is looked for
     QSettings* settings = nullptr; // remembers the window, its bars and the recent files
 };
 

@@ -1,6 +1,6 @@
 // Builds a menu from a table of rows (menu_rows.h).
-#include "app/main_window.h"
 #include "app/menu_rows.h"
+#include "app/main_window.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>

@@ -51,11 +51,11 @@ void StatusLine::show(const StatusFigures& f) {
     file_->setToolTip(QString::fromStdString(f.FileName));
     running_->setText(f.Running ? tr("Выполняется") : tr("Остановлена"));
     steps_->setText(tr("Шагов: %1").arg(locale.toString(qulonglong(f.Steps))));
-    counts_->setText(tr("Точек: %1  Связей: %2")
-                         .arg(locale.toString(f.Items), locale.toString(f.Links)));
+    counts_->setText(
+        tr("Точек: %1  Связей: %2").arg(locale.toString(f.Items), locale.toString(f.Links)));
     zoom_->setText(tr("Масштаб: %1%").arg(locale.toString(double(f.Scale) * 100, 'f', 0)));
     hovered_->setText(f.Hovering ? tr("%1 = %2").arg(fromCp1251(f.HoveredName),
-                                                    locale.toString(f.HoveredValue, 'f', 4))
+                                                     locale.toString(f.HoveredValue, 'f', 4))
                                  : QString());
 }
 

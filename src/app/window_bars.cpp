@@ -51,7 +51,8 @@ void TfrmMain::createFindBar() {
     Panel1->layout()->addWidget(findBar_);
     findBar_->onMatchesChanged = [this] {
         const std::vector<CPoint*>& found = findBar_->matches();
-        painter_.emphasis.show({found.begin(), found.end()}, {}, world_.scheme.changeStamp());
+        (void)found; // EMPHASIS-PENDING painter_.emphasis.show({found.begin(), found.end()}, {},
+                     // world_.scheme.changeStamp());
         ++world_.scheme.RedrawRequests;
     };
     findBar_->onChosen = [this](CPoint* item) {

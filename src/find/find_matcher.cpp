@@ -22,7 +22,9 @@ const std::array<char, 256>& upperTable() {
 
 bool containsUpper(std::string_view text, std::string_view upperWord) {
     const auto& upper = upperTable();
-    const auto same = [&upper](char a, char b) { return upper[static_cast<unsigned char>(a)] == b; };
+    const auto same = [&upper](char a, char b) {
+        return upper[static_cast<unsigned char>(a)] == b;
+    };
     return std::search(text.begin(), text.end(), upperWord.begin(), upperWord.end(), same) !=
            text.end();
 }

@@ -23,7 +23,8 @@ void aAddFavoritesExecute(World& world, UserDialogs& dialogs, const std::filesys
 void addFavoritesFolder(World& world, UserDialogs& dialogs, const std::filesystem::path& home) {
     const std::int32_t x = ToWorldX(world.view, world.input.LastMouseX);
     const std::int32_t y = ToWorldY(world.view, world.input.LastMouseY);
-    if (const auto chosen = dialogs.openFile(OpenDialogKind::Folder, favoritesFolder(home).string()))
+    if (const auto chosen =
+            dialogs.openFile(OpenDialogKind::Folder, favoritesFolder(home).string()))
         importFavorites(world.scheme, *chosen, x, y);
     ++world.scheme.RedrawRequests;
 }

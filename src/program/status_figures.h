@@ -17,8 +17,8 @@ struct StatusFigures {
     std::int32_t Items = 0;
     std::int32_t Links = 0;
     float Scale = 1;
-    bool Hovering = false;    // an item (or its name) is under the pointer
-    std::string HoveredName;  // Windows-1251
+    bool Hovering = false;   // an item (or its name) is under the pointer
+    std::string HoveredName; // Windows-1251
     float HoveredValue = 0;
 
     bool operator==(const StatusFigures&) const = default;

@@ -6,12 +6,12 @@ namespace lumeris {
 namespace {
 
 // Windows-1251 bytes of the Cyrillic words used below.
-const std::string Moscow = "\xCC\xEE\xF1\xEA\xE2\xE0";   // Москва
-const std::string MOSCOW = "\xCC\xCE\xD1\xCA\xC2\xC0";   // МОСКВА
-const std::string moscow = "\xEC\xEE\xF1\xEA\xE2\xE0";   // москва
-const std::string Yozh = "\xA8\xE6";                     // Ёж
-const std::string yozh = "\xB8\xE6";                     // ёж
-const std::string Yeh = "\xC5\xE6";                      // Еж: Е is not Ё
+const std::string Moscow = "\xCC\xEE\xF1\xEA\xE2\xE0"; // Москва
+const std::string MOSCOW = "\xCC\xCE\xD1\xCA\xC2\xC0"; // МОСКВА
+const std::string moscow = "\xEC\xEE\xF1\xEA\xE2\xE0"; // москва
+const std::string Yozh = "\xA8\xE6";                   // Ёж
+const std::string yozh = "\xB8\xE6";                   // ёж
+const std::string Yeh = "\xC5\xE6";                    // Еж: Е is not Ё
 
 struct Case {
     const char* what;
