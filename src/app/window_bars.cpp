@@ -51,8 +51,7 @@ void TfrmMain::createFindBar() {
     Panel1->layout()->addWidget(findBar_);
     findBar_->onMatchesChanged = [this] {
         const std::vector<CPoint*>& found = findBar_->matches();
-        (void)found; // EMPHASIS-PENDING painter_.emphasis.show({found.begin(), found.end()}, {},
-                     // world_.scheme.changeStamp());
+        painter_.emphasis.show({found.begin(), found.end()}, {}, world_.scheme.changeStamp());
         ++world_.scheme.RedrawRequests;
     };
     findBar_->onChosen = [this](CPoint* item) {
