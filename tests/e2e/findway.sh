@@ -9,7 +9,7 @@ set -euo pipefail
 lumeris=$(realpath "$1")
 
 source "$(dirname "$0")/../support/xvfb.sh" 120 "$0" "$@"
-export XDG_CONFIG_HOME="$scratch/config"
+export XDG_CONFIG_HOME="$scratch/findway-config" # fresh: the menu bar shows
 
 scheme() { # FILE, then lines "id x y name"
   local file=$1
