@@ -51,7 +51,12 @@ Application::Application(World& world, MainServices services, const std::string&
     frmMain.setOtherWindows({&frmProp2, &frmProp, &frmAbout, &frmText, &frmMatrix});
 }
 
+// The place and size of the last run when the settings keep them.
 void Application::show() {
+    if (frmMain.restoreGeometryFromSettings()) {
+        frmMain.show();
+        return;
+    }
     // Without a window manager (a bare X server) maximising does nothing; fill the screen.
     if (QScreen* screen = QGuiApplication::primaryScreen())
         frmMain.setGeometry(screen->availableGeometry());

@@ -32,7 +32,7 @@ class Application {
     Application(World& world, MainServices services, const std::string& fileName,
                 bool createMissing = false);
 
-    // Shows the main window maximised.
+    // Shows the main window where the settings left it, else maximised.
     void show();
 
     TfrmMain frmMain;

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QPrinter>
+#include <QSettings>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
         return *status;
     lumeris::StepMarkingApplication app(argc, argv);
     QCoreApplication::setApplicationName("lumeris");
+    QCoreApplication::setOrganizationName("lumeris");
 
     lumeris::World world;
     app.afterEvent = [&world] { lumeris::endEditStep(world); };
@@ -25,12 +27,13 @@ int main(int argc, char* argv[]) {
     lumeris::QtShellLauncher shell;
     lumeris::QtProgramEnd end;
     lumeris::QtClipboard clipboard;
+    QSettings settings; // ~/.config/lumeris/lumeris.conf
     const std::string folder = lumeris::programFolder(
         QCoreApplication::applicationDirPath().toStdString(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
     lumeris::MainServices services{
-        dialogs,    shell, end, &printer, lumeris::osLogonName, lumeris::localShortDate,
-        &clipboard, folder};
+        dialogs,    shell,  end,      &printer, lumeris::osLogonName, lumeris::localShortDate,
+        &clipboard, folder, &settings};
     const std::string fileName = lumeris::startupFileName(argc, argv, folder);
 
     lumeris::Application windows(world, services, fileName, argc > 1);

@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
-#include "app/window_shortcuts.h"
 #include "edit/edit_commands.h"
 #include "edit/navigation.h"
 #include "text/qt/cp1251.h"
@@ -33,8 +32,13 @@ TfrmMain::TfrmMain(World& world, MainServices services, const std::string& fileN
     setWindowTitle("Lumeris");
     createCanvas();
     createActions();
+    createMoreActions();
     createMenu();
     new WindowShortcutsOverFields(this);
+    createMenuBar();
+    createStatusLine();
+    createFindBar();
+    bindBars();
     painter_.Printer = services_.printer;
     painter_.MovementStepHook = [this] {
         movement_.run(world_.scheme, world_.view.Scale, DXDraw1->width());
@@ -113,6 +117,7 @@ WorkflowHooks TfrmMain::workflowHooks() {
     hooks.shortDate = services_.shortDate;
     hooks.windowWidth = [this] { return frameGeometry().width(); };
     hooks.windowHeight = [this] { return frameGeometry().height(); };
+    hooks.fileShown = [this](const std::string& file) { rememberFile(file); };
     return hooks;
 }
 
@@ -120,7 +125,12 @@ TickHooks TfrmMain::tickHooks() {
     TickHooks hooks;
     hooks.step = stepHooks();
     hooks.refreshPropertiesPanel = [this] { RefreshPropertiesPanel(); };
-    hooks.easeZoom = [this] { EaseZoom(world_.scheme, world_.view, world_.input); };
+    hooks.easeZoom = [this] {
+        if (glideStep(glide_, world_.view, world_.scheme.LastId > 5000))
+            ++world_.scheme.RedrawRequests;
+        else
+            EaseZoom(world_.scheme, world_.view, world_.input);
+    };
     hooks.textWindowVisible = [this] { return world_.panel.TextVisible; };
     hooks.panelVisible = [this] { return world_.panel.Visible; };
     hooks.repaint = [this] { Repaint(false); };
@@ -144,6 +154,8 @@ void TfrmMain::Timer1Timer() {
 }
 
 void TfrmMain::Repaint(bool ItemsOnly) {
+    if (findBar_)
+        findBar_->followScheme();
     const int presented = surface_.Presented;
     painter_.TextWindowVisible = world_.panel.TextVisible;
     painter_.PanelVisible = world_.panel.Visible;
@@ -180,6 +192,10 @@ void TfrmMain::FormMouseWheel(int delta, bool ctrl) {
 // goes to the canvas ("+" and "-" zoom, anything else starts a new item). Keys that type nothing,
 // and control characters but Enter, are not the canvas's.
 void TfrmMain::FormKeyDown(int key, const QString& text) {
+    if (key == Qt::Key_Escape && !findBar_->isHidden()) {
+        findBar_->close();
+        return;
+    }
     if (key == Qt::Key_Escape) {
         const Answer answer = services_.dialogs.askYesNoCancel("Сохранить?", "Lumeris exit");
         if (answer == Answer::No || (answer == Answer::Yes && workflow_.Save()))
@@ -207,6 +223,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    saveGeometryToSettings();
     addresses_.cancel(); // a fetch that never ends must not keep the program open
     Timer1.stop();
     QCoreApplication::quit();

@@ -19,6 +19,7 @@
 #include "program/world.h"
 #include "props/qt/prop_panel.h"
 #include "props/qt/text_windows.h"
+#include "view/glide.h"
 #include "view/movement.h"
 #include "view/qt/scene_painter.h"
 #include "view/qt/surface.h"
@@ -26,16 +27,22 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <map>
+#include <span>
 #include <string>
 
 class QMenu;
 class QPrinter;
+class QSettings;
 
 namespace lumeris {
 
 class TfrmAbout;
 class TfrmLoops;
 class TfrmChart;
+class FindBar;
+class HelpWindow;
+class StatusLine;
+struct MenuRow;
 
 // The services the window reaches the system through; tests pass scripted ones.
 struct MainServices {
@@ -46,7 +53,8 @@ struct MainServices {
     std::function<std::string()> logonName; // the OS user name
     std::function<std::string()> shortDate; // today in the user's short date format
     Clipboard* clipboard = nullptr;         // null: copy and paste reach no clipboard
-    std::string programFolder{}; // where an item's address not found as given is looked for
+    std::string programFolder{};   // where an item's address not found as given is looked for
+    QSettings* settings = nullptr; // remembers the window, its bars and the recent files
 };
 
 // The windows created after the main window; start-up hands them over.
@@ -137,6 +145,18 @@ class TfrmMain : public QMainWindow, public WindowPort {
     // The chart of the values over the steps, made on first use.
     void aValueChartExecute();
     TfrmChart* chartWindow() const { return frmChart_; }
+    // The commands that came with the menu bar (more_actions.cpp).
+    void aFindExecute();
+    void aShowAllExecute();
+    void aHelpExecute();
+    void aImportLispExecute();
+    void aAddFavoritesFolderExecute();
+    // Opens a file of the recent list as Open does: the current scheme is saved first.
+    void openRecent(const QString& fileName);
+    StatusLine* statusLine() const { return statusLine_; }
+    FindBar* findBar() const { return findBar_; }
+    // Restores the window's place and size from the settings; false when none are kept.
+    bool restoreGeometryFromSettings();
     // The check marks follow the state they show.
     void syncChecks();
     // Ends the process at once (Ctrl+Q, Esc): nothing is saved.
@@ -173,6 +193,16 @@ class TfrmMain : public QMainWindow, public WindowPort {
   private:
     void createActions();
     void createMenu();
+    void createMoreActions();
+    void createMenuBar();
+    void createStatusLine();
+    void createFindBar();
+    void bindBars();
+    void fillMenu(QMenu* root, std::span<const MenuRow> rows);
+    void fillRecentMenu();
+    void rememberFile(const std::string& fileName);
+    QStringList recentFiles() const;
+    void saveGeometryToSettings();
     void createCanvas();
     void runCreationStep(const std::string& fileName, bool createMissing);
     void RefreshPropertiesPanel();
@@ -206,6 +236,12 @@ class TfrmMain : public QMainWindow, public WindowPort {
     TfrmLoops* frmLoops_ = nullptr;
     QMenu* pmPaper = nullptr;
     std::map<std::string, QAction*> actions_;
+    QMenu* menuBarMenus_ = nullptr; // owns the menu bar's menus
+    StatusLine* statusLine_ = nullptr;
+    FindBar* findBar_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    ViewGlide glide_;
+    QStringList recent_; // the recent files when there are no settings to keep them
 };
 
 } // namespace lumeris

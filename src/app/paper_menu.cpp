@@ -1,39 +1,12 @@
-// pmPaper, the canvas's context menu (the program has no menu bar), built from one table.
+// pmPaper, the canvas's context menu, built from one table.
 #include "app/main_window.h"
+#include "app/menu_rows.h"
 
-#include <QActionGroup>
 #include <QMenu>
-
-#include <vector>
 
 namespace lumeris {
 
 namespace {
-
-enum class Row {
-    Action,    // an action of the table, under its own caption
-    ShownAs,   // an action of the table under the menu's caption
-    Entry,     // the menu's own entry with its handler
-    Submenu,   // opens a submenu; the rows up to its End go into it
-    End,       // closes the submenu
-    Separator, //
-};
-
-enum Flags : unsigned {
-    Checkable = 1,
-    Checked = 2,
-    Hidden = 4, // a submenu that exists but is not shown
-    Radio = 8,  // one of the submenu's mutually exclusive entries
-};
-
-struct MenuRow {
-    Row kind;
-    const char* name;
-    const char* caption = "";
-    void (TfrmMain::*click)() = nullptr;
-    unsigned flags = 0;
-    const char* action = ""; // ShownAs: the action of the table it runs
-};
 
 const MenuRow PaperMenu[] = {
     {Row::Submenu, "mFile", "Файл"},
@@ -96,6 +69,7 @@ const MenuRow PaperMenu[] = {
     {Row::Action, "aValueChart"},
     {Row::Entry, "mShowLinks", "Линии", &TfrmMain::mShowLinksClick, Checkable | Checked},
     {Row::Entry, "mShowNames", "Названия ", &TfrmMain::mShowNamesClick, Checkable | Checked},
+    {Row::Action, "aShowAll"},
     {Row::Separator, ""},
     {Row::Action, "aLoops"},
 };
@@ -105,52 +79,7 @@ const MenuRow PaperMenu[] = {
 void TfrmMain::createMenu() {
     pmPaper = new QMenu(this);
     pmPaper->setObjectName("pmPaper");
-    std::vector<QMenu*> open{pmPaper};
-    for (const MenuRow& row : PaperMenu) {
-        QMenu* menu = open.back();
-        QAction* item = nullptr;
-        switch (row.kind) {
-        case Row::Action:
-            menu->addAction(actions_.at(row.name));
-            break;
-        case Row::ShownAs: {
-            QAction* target = actions_.at(row.action);
-            item = menu->addAction(QString::fromUtf8(row.caption));
-            item->setObjectName(row.name);
-            item->setShortcut(target->shortcut());
-            item->setShortcutContext(Qt::WidgetShortcut); // the action itself owns the key
-            connect(item, &QAction::triggered, target, &QAction::trigger);
-            break;
-        }
-        case Row::Entry:
-            item = menu->addAction(QString::fromUtf8(row.caption));
-            item->setObjectName(row.name);
-            connect(item, &QAction::triggered, this, row.click);
-            break;
-        case Row::Submenu: {
-            QMenu* sub = menu->addMenu(QString::fromUtf8(row.caption));
-            sub->setObjectName(row.name);
-            sub->menuAction()->setObjectName(row.name);
-            sub->menuAction()->setVisible(!(row.flags & Hidden));
-            open.push_back(sub);
-            break;
-        }
-        case Row::End:
-            open.pop_back();
-            break;
-        case Row::Separator:
-            menu->addSeparator();
-            break;
-        }
-        if (!item)
-            continue;
-        if (row.flags & Radio) {
-            auto* group = menu->findChild<QActionGroup*>(QString(), Qt::FindDirectChildrenOnly);
-            (group ? group : new QActionGroup(menu))->addAction(item);
-        }
-        item->setCheckable(row.flags & (Checkable | Radio));
-        item->setChecked(row.flags & Checked);
-    }
+    fillMenu(pmPaper, PaperMenu);
 
     connect(pmPaper, &QMenu::aboutToShow, this, [this] {
         world_.input.PopupShown = true;

@@ -17,6 +17,8 @@ enum class Answer { Yes, No, Cancel };
 enum class OpenDialogKind {
     Scheme,   // OpenDialog1: "Lumeris files (*.txt)", default "lumeris.txt", must exist
     Photo,    // OpenDialog2: any file, an item's photo
+    Lisp,     // a Lisp source file
+    Folder,   // a folder, not a file: the bookmarks to import
     Exchange, // a graph from other tools: GraphML or CSV
 };
 

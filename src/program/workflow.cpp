@@ -67,6 +67,7 @@ Workflow::Workflow(World& world, UserDialogs& dialogs, WorkflowHooks hooks, Pict
 
 void Workflow::Open() {
     world_.eval.Running = false;
+    world_.eval.StepsRun = 0;
     world_.eval.MovementOn = false;
     const OpenResult opened = openSchemeFile(fullName(world_.doc.FileName), world_.scheme,
                                              world_.view, world_.doc, pictures_);
@@ -76,7 +77,7 @@ void Workflow::Open() {
     world_.trend.restart(world_.scheme);
     switch (opened.which) {
     case OpenCase::Legacy:
-        setTitle(titleFor(world_.doc.FileName));
+        showFileTitle();
         world_.eval.Running = true;
         ++world_.scheme.RedrawRequests;
         dialogs_.message(opened.message, "Lumeris", MessageIcon::Warning);
@@ -86,7 +87,7 @@ void Workflow::Open() {
         setTitle(NewFileTitle);
         break;
     case OpenCase::Current:
-        setTitle(titleFor(world_.doc.FileName));
+        showFileTitle();
         world_.eval.Running = true;
         if (hooks_.pointerNudge)
             hooks_.pointerNudge();
@@ -140,7 +141,7 @@ bool Workflow::Save() {
     const bool written = writeFile();
     if (written) {
         markSaved();
-        setTitle(titleFor(world_.doc.FileName));
+        showFileTitle();
         followSavedFolder();
     }
     showView(scheme, remembered);
@@ -234,6 +235,7 @@ void Workflow::aNew() {
     }
     const std::string previous = world_.doc.FileName;
     scheme.empty();
+    world_.eval.StepsRun = 0;
     const Journal::Quiet quiet(scheme.journal()); // the new scheme's start is no edit
     world_.doc.FileName = next;
 
@@ -299,6 +301,12 @@ void Workflow::setTitle(const std::string& title) {
     Title = title;
     if (hooks_.setTitle)
         hooks_.setTitle(title);
+}
+
+void Workflow::showFileTitle() {
+    setTitle(titleFor(world_.doc.FileName));
+    if (hooks_.fileShown)
+        hooks_.fileShown(world_.doc.FileName);
 }
 
 void Workflow::repaintNow() {

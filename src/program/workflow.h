@@ -24,6 +24,7 @@ struct WorkflowHooks {
     std::function<std::string()> shortDate; // today in the user's short date format (UTF-8)
     std::function<int()> windowWidth;       // the main window's outer size
     std::function<int()> windowHeight;
+    std::function<void(const std::string&)> fileShown; // a scheme was read or written: its path
 };
 
 // "notes.txt" -> "notes - Lumeris": the name without folder and without its last four
@@ -74,6 +75,8 @@ class Workflow {
     void openFailedOnData(const std::string& message);
     void markSaved();
     void setTitle(const std::string& title);
+    // The title of the file in use, which the window also remembers among the recent files.
+    void showFileTitle();
     void followSavedFolder();
     bool writeFile();
     void repaintNow();

@@ -10,6 +10,11 @@ if [ -z "${LUMERIS_E2E_INSIDE:-}" ]; then
 fi
 
 scratch=$(mktemp -d)
+# Settings of the tests' own, never the user's: without the menu bar, so that the canvas
+# starts at the window's top-left corner and the pointer's coordinates are the canvas's.
+export XDG_CONFIG_HOME="$scratch/config"
+mkdir -p "$XDG_CONFIG_HOME/lumeris"
+printf '[bars]\nmenu=false\n' >"$XDG_CONFIG_HOME/lumeris/lumeris.conf"
 pid=
 pids=()
 cleanup() {

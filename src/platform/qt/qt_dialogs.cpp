@@ -71,12 +71,21 @@ Answer QtUserDialogs::askYesNoCancel(const std::string& text, const std::string&
 }
 
 std::optional<std::string> QtUserDialogs::openFile(OpenDialogKind kind, const std::string& folder) {
-    if (kind == OpenDialogKind::Photo)
+    switch (kind) {
+    case OpenDialogKind::Photo:
         return chosen(QFileDialog::getOpenFileName(parent_, {}, start(folder, "")));
-    if (kind == OpenDialogKind::Exchange)
+    case OpenDialogKind::Exchange:
         return chosen(QFileDialog::getOpenFileName(
             parent_, {}, start(folder, ""),
             QCoreApplication::translate("QtUserDialogs", "Графы (*.graphml *.csv)")));
+    case OpenDialogKind::Lisp:
+        return chosen(QFileDialog::getOpenFileName(parent_, {}, start(folder, ""),
+                                                   "Lisp (*.lisp *.lsp *.el *.scm);;* (*)"));
+    case OpenDialogKind::Folder:
+        return chosen(QFileDialog::getExistingDirectory(parent_, {}, qt(folder)));
+    case OpenDialogKind::Scheme:
+        break;
+    }
     return chosen(
         QFileDialog::getOpenFileName(parent_, {}, start(folder, "lumeris.txt"), SchemeFilter));
 }
