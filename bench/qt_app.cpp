@@ -2,6 +2,7 @@
 // opening a 100,000-item scheme, jumping from it to another scheme and back. Each is printed
 // beside its target (1 s) and beside a floor measured in the same run: a bare window's first
 // paint for the start-up, reading and writing the same bytes for the jumps.
+#include "silent_dialogs.h"
 #include "app/application.h"
 #include "program/workflow.h"
 
@@ -24,26 +25,6 @@ using Clock = std::chrono::steady_clock;
 double msSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
-
-// Answers every dialog with "cancel" and shows nothing.
-struct SilentDialogs : UserDialogs {
-    void message(const std::string& text, const std::string&, MessageIcon) override {
-        std::printf("  message: %s\n", text.c_str());
-    }
-    Answer askYesNoCancel(const std::string&, const std::string&) override {
-        return Answer::Cancel;
-    }
-    std::optional<std::string> openFile(OpenDialogKind, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> exportFile(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> pickPicture(const std::string&) override { return std::nullopt; }
-    bool printDialog() override { return false; }
-    std::optional<PictureExportChoice> exportPicture(const std::string&) override {
-        return std::nullopt;
-    }
-};
 
 struct NoShell : ShellLauncher {
     void open(const std::string&, ShellFailure) override {}

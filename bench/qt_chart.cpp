@@ -1,6 +1,7 @@
 // The chart window's redraw with 10 series of 1,000 steps: the series filled again from the
 // trend and the chart painted into a picture of the window's size. Printed beside a floor
 // measured in the same run: QPainter drawing the same 10 polylines into the same picture.
+#include "silent_dialogs.h"
 #include "trend/qt/value_chart.h"
 
 #include <QApplication>
@@ -30,16 +31,6 @@ template <typename F> double bestMs(int rounds, F&& f) {
     return best;
 }
 
-// The exports are not measured: no dialog is ever asked for.
-struct NoDialogs : UserDialogs {
-    void message(const std::string&, const std::string&, MessageIcon) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
-    std::optional<std::string> openFile(OpenDialogKind, const std::string&) override { return {}; }
-    std::optional<std::string> saveFile(const std::string&) override { return {}; }
-    std::optional<std::string> pickPicture(const std::string&) override { return {}; }
-    bool printDialog() override { return false; }
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -59,7 +50,7 @@ int main(int argc, char** argv) {
         trend.record(scheme);
     }
 
-    NoDialogs dialogs;
+    SilentDialogs dialogs;
     TfrmChart chart(scheme, trend, dialogs);
     chart.setFollowLast(false);
     chart.resize(640, 400);

@@ -40,6 +40,7 @@ bool isEditingKey(const QKeyEvent* key) {
 FindBar::FindBar(Scheme& scheme, QWidget* parent)
     : QWidget(parent), scheme_(scheme), field_(new QLineEdit(this)), count_(new QLabel(this)) {
     setObjectName("FindBar");
+    setProperty("ownsItsKeys", true); // typing here never reaches the window's item commands
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // the canvas keeps the rest
     field_->setObjectName("eFind");
     field_->setPlaceholderText(tr("Слова из названия, текста или адреса"));

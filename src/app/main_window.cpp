@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "app/find_bar.h"
+#include "app/window_shortcuts.h"
 #include "edit/edit_commands.h"
 #include "edit/navigation.h"
 #include "text/qt/cp1251.h"

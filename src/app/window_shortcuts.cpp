@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QVariant>
 #include <QWidget>
 
 namespace lumeris {
@@ -18,6 +19,10 @@ bool WindowShortcutsOverFields::eventFilter(QObject* watched, QEvent* event) {
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget == window_ || widget->window() != window_)
         return false;
+    // A bar that decides its keys itself (the find bar) keeps them.
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (w->property("ownsItsKeys").toBool())
+            return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (!isWindowShortcut(QKeySequence(key->keyCombination())))
         return false;

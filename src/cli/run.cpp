@@ -5,7 +5,9 @@
 #include "cli/commands.h"
 #include "cli/history_output.h"
 #include "cli/io.h"
+#include "engine/commands.h"
 #include "engine/dump.h"
+#include "platform/csv_spreadsheet.h"
 
 #include <cstdio>
 

@@ -129,6 +129,8 @@ TEST_F(AppTest, ARecentFileReopens) {
     EXPECT_EQ(entries[1]->text(), "&2 s10.txt");
 
     std::filesystem::remove(dir / "s3.txt.bak");
+    world.scheme.createItem("edit", 0, 0); // an edit: leaving saves first
+    world.scheme.journal().endStep();
     entries[5]->trigger();
     EXPECT_EQ(main().windowTitle(), "s6 - Lumeris");
     EXPECT_TRUE(std::filesystem::exists(dir / "s3.txt.bak"));

@@ -119,7 +119,7 @@ TEST_F(AppTest, ContextMenuIsInItsOrderWithHiddenSubmenus) {
     EXPECT_EQ(texts(menu),
               QString::fromUtf8("Файл|Правка|Misc|-|Выполнять|Шаг|Обнулить точку|Сброс значений|"
                                 "Обучить|Инвентировать связи|Значения|-|Рисунок...|Числа|"
-                                "Трассировка|График значений|Линии|Названия |-|Петли и связи...|Показать всё")
+                                "Трассировка|График значений|Линии|Названия |Показать всё|-|Петли и связи...")
                   .split('|'));
     const QList<QAction*> top = menu->actions();
     EXPECT_FALSE(top[2]->isVisible());  // Misc
