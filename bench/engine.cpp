@@ -2,6 +2,7 @@
 // a plain CSR sparse matrix-vector product with clamp over the same links (for the fuzzy
 // chain also over the same link-trace pairs, which is the work the rules require).
 #include "allocation_count.h"
+#include "cpu_time.h"
 #include "engine/step.h"
 #include "layered_net.h"
 
@@ -21,25 +22,6 @@ using namespace lumeris;
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// CPU time of this thread, so that other processes on a busy machine do not count.
-double cpuMs() {
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-template <class F> double medianMs(int runs, F&& f) {
-    std::vector<double> times;
-    times.reserve(runs);
-    for (int i = 0; i < runs; ++i) {
-        const double start = cpuMs();
-        f();
-        times.push_back(cpuMs() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // y = clamp(A x) with one matrix entry per (link, passed trace) pair, rows in target order.
 struct Csr {

@@ -1,6 +1,7 @@
 // One keystroke in the find bar over 100,000 items: the query's words found in every item's
 // name, text and address. Beside it, the floor: a plain case-sensitive search of the same
 // fields for the same words, which is the least any find must do.
+#include "cpu_time.h"
 #include "find/find_matcher.h"
 
 #include <algorithm>
@@ -12,23 +13,6 @@
 using namespace lumeris;
 
 namespace {
-
-double cpuMs() {
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-template <class F> double medianMs(int runs, F&& f) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const double start = cpuMs();
-        f();
-        times.push_back(cpuMs() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // Names "Item 1" to "Item 100000"; every tenth has a text of a sentence, every hundredth an
 // address.

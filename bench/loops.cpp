@@ -2,6 +2,7 @@
 // beside a floor: a plain depth-first enumeration (no blocking) stopped at the same count. And
 // the causes and effects of one item in a sparse 100,000-item net (three random links out of
 // every item), beside a plain breadth-first walk over a CSR copy of the same links.
+#include "cpu_time.h"
 #include "loops/circuits.h"
 #include "loops/reach.h"
 
@@ -14,24 +15,6 @@
 using namespace lumeris;
 
 namespace {
-
-// CPU time of this thread, so that other processes on a busy machine do not count.
-double cpuMs() {
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-template <class F> double medianMs(int runs, F&& f) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const double start = cpuMs();
-        f();
-        times.push_back(cpuMs() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 void randomScheme(Scheme& s, int items, int links, std::mt19937& rng) {
     std::uniform_real_distribution<float> coefficient(-1.0f, 1.0f);

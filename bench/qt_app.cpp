@@ -2,9 +2,9 @@
 // opening a 100,000-item scheme, jumping from it to another scheme and back. Each is printed
 // beside its target (1 s) and beside a floor measured in the same run: a bare window's first
 // paint for the start-up, reading and writing the same bytes for the jumps.
-#include "silent_dialogs.h"
 #include "app/application.h"
 #include "program/workflow.h"
+#include "silent_dialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,6 +3,7 @@
 // look that finds every figure changed rewrites all its fields; the tick is one propagation
 // step of the same scheme.
 #include "app/status_line.h"
+#include "cpu_time.h"
 #include "engine/step.h"
 
 #include <QApplication>
@@ -16,23 +17,6 @@
 using namespace lumeris;
 
 namespace {
-
-double cpuMs() {
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-template <class F> double medianMs(int runs, F&& f) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const double start = cpuMs();
-        f();
-        times.push_back(cpuMs() - start);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // 100,000 items, one in ten with a fixed value, each with three links to random items.
 void sparseNet(Scheme& s) {

@@ -2,6 +2,7 @@
 // and without recording its row, measured alternately in the same run (target: at most 5%
 // more), and the allocations of steady recorded steps (target: none).
 #include "allocation_count.h"
+#include "cpu_time.h"
 #include "engine/step.h"
 #include "layered_net.h"
 #include "trend/value_trend.h"
@@ -14,13 +15,6 @@
 using namespace lumeris;
 
 namespace {
-
-// CPU time of this thread, so that other processes on a busy machine do not count.
-double cpuMs() {
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 double median(std::vector<double> times) {
     std::sort(times.begin(), times.end());
