@@ -25,4 +25,8 @@ fi
 
 build=${1:-build}
 shift || true
-cmake -S . -B "$build" -G Ninja "$@" >/dev/null
+# Rebuilds of the same sources (several build folders, a fresh clone) reuse what ccache kept,
+# when it is there.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build" -G Ninja "${launcher[@]}" "$@" >/dev/null
