@@ -4,6 +4,7 @@
 #include "edit/edit_commands.h"
 #include "edit/navigation.h"
 #include "text/qt/cp1251.h"
+#include "wording/qt/shown_text.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -93,9 +94,7 @@ void TfrmMain::runCreationStep(const std::string& fileName) {
 
 WorkflowHooks TfrmMain::workflowHooks() {
     WorkflowHooks hooks;
-    hooks.setTitle = [this](const std::string& title) {
-        setWindowTitle(QString::fromStdString(title));
-    };
+    hooks.setTitle = [this](const UserText& title) { setWindowTitle(shown(title)); };
     hooks.setCurrentFolder = [](const std::string& folder) {
         QDir::setCurrent(QString::fromStdString(folder));
     };
@@ -175,7 +174,8 @@ void TfrmMain::FormMouseWheel(int delta, bool ctrl) {
 // Enter, are not the canvas's.
 void TfrmMain::FormKeyDown(int key, const QString& text) {
     if (key == Qt::Key_Escape) {
-        if (services_.dialogs.askYesNo("Сохранить?", "Lumeris exit"))
+        if (services_.dialogs.askYesNo(userText("Main", "Сохранить?"),
+                                       userText("Main", "Lumeris exit")))
             workflow_.Save();
         endNow(0);
         return;

@@ -22,6 +22,7 @@
 #include "view/movement.h"
 #include "view/qt/scene_painter.h"
 #include "view/qt/surface.h"
+#include "wording/language.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -35,6 +36,12 @@ namespace lumeris {
 
 class TfrmAbout;
 
+// The window's language: this run's, and where a choice for later runs goes.
+struct LanguageChoice {
+    Language current = Language::Russian;
+    std::function<void(Language)> remember; // empty: the choice is not kept
+};
+
 // The services the window reaches the system through; tests pass scripted ones.
 struct MainServices {
     UserDialogs& dialogs;
@@ -45,6 +52,7 @@ struct MainServices {
     std::function<std::string()> shortDate; // today in the user's short date format
     Clipboard* clipboard = nullptr;         // null: copy and paste reach no clipboard
     std::string programFolder{}; // where an item's address not found as given is looked for
+    LanguageChoice language{};
 };
 
 // The windows created after the main window; start-up hands them over.
@@ -123,6 +131,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void mPictureClick();
     void mShowNamesClick();
     void mShowLinksClick();
+    void mLanguageRussianClick();
+    void mLanguageEnglishClick();
     // The check marks follow the state they show.
     void syncChecks();
     // Ends the process at once (Ctrl+Q, Esc, a data error): nothing is saved.
@@ -166,6 +176,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void runProps(const PropsHandler& handler);
     void showProps();
     void applyEditShortcuts(bool suspended);
+    // Keeps the language for the next start and says so.
+    void keepLanguage(Language language);
     StepHooks stepHooks();
     WorkflowHooks workflowHooks();
     TickHooks tickHooks();

@@ -1,7 +1,9 @@
-// pmPaper, the canvas's context menu (the program has no menu bar), built from one table.
+// pmPaper, the canvas's context menu (the program has no menu bar), built from one table; the
+// captions are translated as the menu is made.
 #include "app/main_window.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <vector>
@@ -36,7 +38,7 @@ struct MenuRow {
 };
 
 const MenuRow PaperMenu[] = {
-    {Row::Submenu, "mFile", "Файл"},
+    {Row::Submenu, "mFile", QT_TRANSLATE_NOOP("Menu", "Файл")},
     {Row::Action, "aNew"},
     {Row::Action, "aOpen"},
     {Row::Action, "aSave"},
@@ -45,13 +47,20 @@ const MenuRow PaperMenu[] = {
     {Row::Action, "aPrint"},
     {Row::Action, "aExitDontSave"},
     {Row::Separator, ""},
-    {Row::Entry, "mAbout", "О программе...", &TfrmMain::AboutClick},
+    // The caption is in both languages, so that a user lost in either finds it.
+    {Row::Submenu, "mLanguage", QT_TRANSLATE_NOOP("Menu", "Язык / Language")},
+    {Row::Entry, "mLanguageRussian", QT_TRANSLATE_NOOP("Menu", "Русский"),
+     &TfrmMain::mLanguageRussianClick, Radio},
+    {Row::Entry, "mLanguageEnglish", QT_TRANSLATE_NOOP("Menu", "English"),
+     &TfrmMain::mLanguageEnglishClick, Radio},
+    {Row::End, ""},
+    {Row::Entry, "mAbout", QT_TRANSLATE_NOOP("Menu", "О программе..."), &TfrmMain::AboutClick},
     {Row::Separator, ""},
     {Row::Action, "aExit"},
     {Row::End, ""},
 
-    {Row::Submenu, "mEdit", "Правка"},
-    {Row::ShownAs, "mNewItem", "Новая точка", nullptr, 0, "aNewItem"},
+    {Row::Submenu, "mEdit", QT_TRANSLATE_NOOP("Menu", "Правка")},
+    {Row::ShownAs, "mNewItem", QT_TRANSLATE_NOOP("Menu", "Новая точка"), nullptr, 0, "aNewItem"},
     {Row::Action, "aDelete"},
     {Row::Separator, ""},
     {Row::Action, "aCut"},
@@ -60,37 +69,44 @@ const MenuRow PaperMenu[] = {
     {Row::Separator, ""},
     {Row::Action, "aAddFavorites"},
     {Row::Action, "aAlign"},
-    {Row::ShownAs, "mMatrix", "Матрица...", nullptr, 0, "aMatrix"},
+    {Row::ShownAs, "mMatrix", QT_TRANSLATE_NOOP("Menu", "Матрица..."), nullptr, 0, "aMatrix"},
     {Row::Separator, ""},
     {Row::Action, "aUndo"},
     {Row::Action, "aRedo"},
     {Row::End, ""},
 
-    {Row::Submenu, "mMisc", "Misc", nullptr, Hidden},
-    {Row::Entry, "PasteLisp1", "Paste Lisp src", &TfrmMain::PasteLisp1Click},
+    {Row::Submenu, "mMisc", QT_TRANSLATE_NOOP("Menu", "Misc"), nullptr, Hidden},
+    {Row::Entry, "PasteLisp1", QT_TRANSLATE_NOOP("Menu", "Paste Lisp src"),
+     &TfrmMain::PasteLisp1Click},
     {Row::End, ""},
 
     {Row::Separator, ""},
-    {Row::ShownAs, "mRunning", "Выполнять", nullptr, Checkable | Checked, "aRun"},
+    {Row::ShownAs, "mRunning", QT_TRANSLATE_NOOP("Menu", "Выполнять"), nullptr, Checkable | Checked,
+     "aRun"},
     {Row::Action, "aStep"},
     {Row::Action, "aResetPoint"},
     {Row::Action, "aReset"},
     {Row::Action, "aTeach"},
-    {Row::Entry, "N1", "Инвентировать связи", &TfrmMain::N1Click},
+    {Row::Entry, "N1", QT_TRANSLATE_NOOP("Menu", "Инвентировать связи"), &TfrmMain::N1Click},
 
-    {Row::Submenu, "mValues", "Значения", nullptr, Hidden},
-    {Row::Entry, "mLogicBoolean", "Двоичные (boolean)", &TfrmMain::mLogicBooleanClick, Radio},
-    {Row::Entry, "mLogicVolumes", "Нечеткие (fuzzy)", &TfrmMain::mLogicVolumesClick,
-     Radio | Checked},
-    {Row::Entry, "mLogicReal", "Действительные (real)", &TfrmMain::mLogicRealClick, Radio},
+    {Row::Submenu, "mValues", QT_TRANSLATE_NOOP("Menu", "Значения"), nullptr, Hidden},
+    {Row::Entry, "mLogicBoolean", QT_TRANSLATE_NOOP("Menu", "Двоичные (boolean)"),
+     &TfrmMain::mLogicBooleanClick, Radio},
+    {Row::Entry, "mLogicVolumes", QT_TRANSLATE_NOOP("Menu", "Нечеткие (fuzzy)"),
+     &TfrmMain::mLogicVolumesClick, Radio | Checked},
+    {Row::Entry, "mLogicReal", QT_TRANSLATE_NOOP("Menu", "Действительные (real)"),
+     &TfrmMain::mLogicRealClick, Radio},
     {Row::End, ""},
 
     {Row::Separator, ""},
-    {Row::Entry, "mPicture", "Рисунок...", &TfrmMain::mPictureClick, Checkable},
+    {Row::Entry, "mPicture", QT_TRANSLATE_NOOP("Menu", "Рисунок..."), &TfrmMain::mPictureClick,
+     Checkable},
     {Row::Action, "aShowValues"},
     {Row::Action, "aShowVolumes"},
-    {Row::Entry, "mShowLinks", "Линии", &TfrmMain::mShowLinksClick, Checkable | Checked},
-    {Row::Entry, "mShowNames", "Названия ", &TfrmMain::mShowNamesClick, Checkable | Checked},
+    {Row::Entry, "mShowLinks", QT_TRANSLATE_NOOP("Menu", "Линии"), &TfrmMain::mShowLinksClick,
+     Checkable | Checked},
+    {Row::Entry, "mShowNames", QT_TRANSLATE_NOOP("Menu", "Названия "), &TfrmMain::mShowNamesClick,
+     Checkable | Checked},
 };
 
 } // namespace
@@ -108,7 +124,7 @@ void TfrmMain::createMenu() {
             break;
         case Row::ShownAs: {
             QAction* target = actions_.at(row.action);
-            item = menu->addAction(QString::fromUtf8(row.caption));
+            item = menu->addAction(QCoreApplication::translate("Menu", row.caption));
             item->setObjectName(row.name);
             item->setShortcut(target->shortcut());
             item->setShortcutContext(Qt::WidgetShortcut); // the action itself owns the key
@@ -116,12 +132,12 @@ void TfrmMain::createMenu() {
             break;
         }
         case Row::Entry:
-            item = menu->addAction(QString::fromUtf8(row.caption));
+            item = menu->addAction(QCoreApplication::translate("Menu", row.caption));
             item->setObjectName(row.name);
             connect(item, &QAction::triggered, this, row.click);
             break;
         case Row::Submenu: {
-            QMenu* sub = menu->addMenu(QString::fromUtf8(row.caption));
+            QMenu* sub = menu->addMenu(QCoreApplication::translate("Menu", row.caption));
             sub->setObjectName(row.name);
             sub->menuAction()->setObjectName(row.name);
             sub->menuAction()->setVisible(!(row.flags & Hidden));
@@ -145,6 +161,9 @@ void TfrmMain::createMenu() {
         item->setChecked(row.flags & Checked);
     }
 
+    const bool russian = services_.language.current == Language::Russian;
+    pmPaper->findChild<QAction*>(russian ? "mLanguageRussian" : "mLanguageEnglish")
+        ->setChecked(true);
     connect(pmPaper, &QMenu::aboutToShow, this, [this] {
         world_.input.PopupShown = true;
         syncChecks();

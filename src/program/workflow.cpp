@@ -57,9 +57,13 @@ std::string call(const std::function<std::string()>& hook) {
 
 } // namespace
 
-std::string titleFor(const std::string& fileName) {
+UserText titleFor(const std::string& fileName) {
     const std::string name = baseName(fileName);
-    return name.substr(0, lastCharacters(name, 4)) + " - Lumeris";
+    return userText("Workflow", "%1 - Lumeris").arg(name.substr(0, lastCharacters(name, 4)));
+}
+
+UserText newFileTitle() {
+    return userText("Workflow", "New file - Lumeris");
 }
 
 Workflow::Workflow(World& world, UserDialogs& dialogs, WorkflowHooks hooks, PictureLoader* pictures)
@@ -80,8 +84,8 @@ void Workflow::Open() {
         dialogs_.message(opened.message, "Lumeris", MessageIcon::Warning);
         break;
     case OpenCase::Invalid:
-        dialogs_.message("Invalid data file", "Lumeris", MessageIcon::Warning);
-        setTitle(NewFileTitle);
+        dialogs_.message(opened.message, "Lumeris", MessageIcon::Warning);
+        setTitle(newFileTitle());
         break;
     case OpenCase::Current:
         setTitle(titleFor(world_.doc.FileName));
@@ -94,7 +98,7 @@ void Workflow::Open() {
 }
 
 // A data error ends the program after its message.
-void Workflow::openFailedOnData(const std::string& message) {
+void Workflow::openFailedOnData(const UserText& message) {
     dialogs_.message(message, "", MessageIcon::None);
     if (hooks_.endProgram)
         hooks_.endProgram(1);
@@ -130,7 +134,7 @@ bool Workflow::writeFile() {
     Scheme& scheme = world_.scheme;
     const std::string bytes = saveBytes(scheme, world_.view, world_.doc);
     const std::string& path = world_.doc.FileName;
-    std::string error;
+    UserText error;
     if (!replaceKeepingBackup(path, path + ".bak", bytes, error)) {
         dialogs_.message(error, "Lumeris", MessageIcon::Error);
         return false;
@@ -161,7 +165,8 @@ void Workflow::jump(const std::string& target, bool mayReturn) {
         Open();
         if (!world_.scheme.ItemList && mayReturn) {
             jump(previous, false);
-            dialogs_.message("Can not jump to " + target, "Error", MessageIcon::None);
+            dialogs_.message(userText("Workflow", "Can not jump to %1").arg(target),
+                             userText("Workflow", "Error"), MessageIcon::None);
         }
     }
     ++world_.scheme.RedrawRequests;
@@ -234,7 +239,7 @@ bool Workflow::closeQuery() {
     return Save();
 }
 
-void Workflow::setTitle(const std::string& title) {
+void Workflow::setTitle(const UserText& title) {
     Title = title;
     if (hooks_.setTitle)
         hooks_.setTitle(title);

@@ -27,7 +27,7 @@ struct WorkflowTest : ::testing::Test {
 
     WorkflowHooks hooks() {
         WorkflowHooks h;
-        h.setTitle = [this](const std::string& t) { titles.push_back(t); };
+        h.setTitle = [this](const UserText& t) { titles.push_back(t.plain()); };
         h.setCurrentFolder = [this](const std::string& f) { folders.push_back(f); };
         h.repaintNow = [this] { ++repaints; };
         h.endProgram = [this](int) { ++ended; };
@@ -83,7 +83,7 @@ TEST_F(WorkflowTest, OpenReadsAValidFileAndReportsAnInvalidOne) {
     EXPECT_EQ(dialogs.messages[0].text, "Invalid data file");
     EXPECT_EQ(dialogs.messages[0].caption, "Lumeris");
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(titles.back(), NewFileTitle);
+    EXPECT_EQ(titles.back(), "New file - Lumeris");
     EXPECT_TRUE(world.doc.FileName.empty());
     EXPECT_FALSE(world.eval.Running);
     EXPECT_EQ(world.scheme.ItemList, nullptr);

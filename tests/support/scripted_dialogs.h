@@ -23,11 +23,11 @@ struct ScriptedDialogs : UserDialogs {
     std::vector<std::string> folders;             // the folder each file dialog started in
     bool confirmPrint = false;
 
-    void message(const std::string& text, const std::string& caption, MessageIcon icon) override {
-        messages.push_back({text, caption, icon});
+    void message(const UserText& text, const UserText& caption, MessageIcon icon) override {
+        messages.push_back({text.plain(), caption.plain(), icon});
     }
-    bool askYesNo(const std::string& text, const std::string& caption) override {
-        messages.push_back({text, caption, MessageIcon::Warning});
+    bool askYesNo(const UserText& text, const UserText& caption) override {
+        messages.push_back({text.plain(), caption.plain(), MessageIcon::Warning});
         return take(answers).value_or(false);
     }
     std::optional<std::string> openFile(OpenDialogKind kind, const std::string& folder) override {

@@ -10,6 +10,9 @@ if [ -z "${LUMERIS_E2E_INSIDE:-}" ]; then
 fi
 
 scratch=$(mktemp -d)
+# The tests pin the Russian texts: the program speaks Russian whatever the machine's language
+# (`--lang ru` on every start), and a language chosen in the menu stays in the scratch folder.
+export XDG_CONFIG_HOME=$scratch/.config
 pid=
 pids=()
 cleanup() {
@@ -44,7 +47,7 @@ start_on_two_items() {
     printf 'LinkFrom To\tValue\tAndOr\tName\r\n1\t2\t1.0000\t0.0000\t\r\nViews\r\n\r\n'
   } >"$scratch/one.txt"
   cd "$scratch"
-  QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/one.txt" >/dev/null 2>&1 &
+  QT_QPA_PLATFORM=xcb "$lumeris" --lang ru "$scratch/one.txt" >/dev/null 2>&1 &
   pid=$!
   wait_for 200 xdotool search --name "^one - Lumeris$" || fail "no window"
   sleep 0.5 # the first frame

@@ -1,0 +1,439 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Action</name>
+    <message>
+        <source>Новая схема...</source>
+        <translation>New Scheme...</translation>
+    </message>
+    <message>
+        <source>Открыть...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Сохранить как...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>Вставить Избранное</source>
+        <translation>Insert Favorites</translation>
+    </message>
+    <message>
+        <source>Печать...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Выполнять/остановить</source>
+        <translation>Run/Stop</translation>
+    </message>
+    <message>
+        <source>Шаг</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Сброс значений</source>
+        <translation>Reset Values</translation>
+    </message>
+    <message>
+        <source>Точка</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Вставить</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Удалить -  (Del)</source>
+        <translation>Delete (Del)</translation>
+    </message>
+    <message>
+        <source>Создать копию</source>
+        <translation>Clone</translation>
+    </message>
+    <message>
+        <source>Разделить точку на вход и выход</source>
+        <translation>Split Item into Input and Output</translation>
+    </message>
+    <message>
+        <source>Объединить точки</source>
+        <translation>Unite Items</translation>
+    </message>
+    <message>
+        <source>Объединить вход и выход в одну точки</source>
+        <translation>Unite the input and the output into one item</translation>
+    </message>
+    <message>
+        <source>Обнулить точку</source>
+        <translation>Zero Item</translation>
+    </message>
+    <message>
+        <source>Центрировать</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>Движение</source>
+        <translation>Movement</translation>
+    </message>
+    <message>
+        <source>Обучить</source>
+        <translation>Teach</translation>
+    </message>
+    <message>
+        <source>Подстроить коэффициенты связей</source>
+        <translation>Adjust the links&apos; coefficients</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Вырезать</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Матрица</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>Трассировка</source>
+        <translation>Traces</translation>
+    </message>
+    <message>
+        <source>Числа</source>
+        <translation>Numbers</translation>
+    </message>
+    <message>
+        <source>Выйти без сохранения</source>
+        <translation>Exit Without Saving</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Повторить</source>
+        <translation>Redo</translation>
+    </message>
+</context>
+<context>
+    <name>Addresses</name>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (HTTP %2)</source>
+        <translation>%1 (HTTP %2)</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Lumeris files (*.txt)</source>
+        <translation>Lumeris files (*.txt)</translation>
+    </message>
+    <message>
+        <source>Схема.txt</source>
+        <translation>Scheme.txt</translation>
+    </message>
+    <message>
+        <source>Bitmaps (*.bmp);;gif (*.gif);;jpeg (*.jpg *.jpeg);;png (*.png)</source>
+        <translation>Bitmaps (*.bmp);;gif (*.gif);;jpeg (*.jpg *.jpeg);;png (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Язык сменится при следующем запуске программы.</source>
+        <translation>The new language takes effect the next time Lumeris starts.</translation>
+    </message>
+    <message>
+        <source>Сохранить?</source>
+        <translation>Save the scheme?</translation>
+    </message>
+    <message>
+        <source>Lumeris exit</source>
+        <translation>Lumeris exit</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Язык / Language</source>
+        <translation>Язык / Language</translation>
+    </message>
+    <message>
+        <source>Русский</source>
+        <translation>Русский</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>О программе...</source>
+        <translation>About Lumeris...</translation>
+    </message>
+    <message>
+        <source>Правка</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Новая точка</source>
+        <translation>New Item</translation>
+    </message>
+    <message>
+        <source>Матрица...</source>
+        <translation>Network...</translation>
+    </message>
+    <message>
+        <source>Misc</source>
+        <translation>Misc</translation>
+    </message>
+    <message>
+        <source>Paste Lisp src</source>
+        <translation>Paste Lisp src</translation>
+    </message>
+    <message>
+        <source>Выполнять</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Инвентировать связи</source>
+        <translation>Reverse Links</translation>
+    </message>
+    <message>
+        <source>Значения</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Двоичные (boolean)</source>
+        <translation>Boolean</translation>
+    </message>
+    <message>
+        <source>Нечеткие (fuzzy)</source>
+        <translation>Fuzzy</translation>
+    </message>
+    <message>
+        <source>Действительные (real)</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Рисунок...</source>
+        <translation>Background Picture...</translation>
+    </message>
+    <message>
+        <source>Линии</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Названия </source>
+        <translation>Names</translation>
+    </message>
+</context>
+<context>
+    <name>Network</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+</context>
+<context>
+    <name>Panel</name>
+    <message>
+        <source>Текущее значение, меняет колесиком мыши</source>
+        <translation>Current value (the mouse wheel changes it)</translation>
+    </message>
+    <message>
+        <source>Логика объединения значений входов</source>
+        <translation>How the inputs&apos; values are combined</translation>
+    </message>
+    <message>
+        <source>Фиксированное значение</source>
+        <translation>Fixed value</translation>
+    </message>
+    <message>
+        <source>Открыть файл</source>
+        <translation>Open the address</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>Двоичная логика (-1=нет,1=да)</source>
+        <translation>Boolean logic (-1 = no, 1 = yes)</translation>
+    </message>
+    <message>
+        <source>Вероятность (-1..0..+1)</source>
+        <translation>Probability (-1..0..+1)</translation>
+    </message>
+    <message>
+        <source>Не объединять значения входов</source>
+        <translation>Do not combine the inputs&apos; values</translation>
+    </message>
+    <message>
+        <source>Трассировка</source>
+        <translation>Tracing</translation>
+    </message>
+    <message>
+        <source>Точка зрения</source>
+        <translation>Viewpoint</translation>
+    </message>
+    <message>
+        <source>Создать копию (F5)</source>
+        <translation>Clone (F5)</translation>
+    </message>
+    <message>
+        <source>Разделить точку на вход и выход (F6)</source>
+        <translation>Split the item into input and output (F6)</translation>
+    </message>
+    <message>
+        <source>Pic</source>
+        <translation>Pic</translation>
+    </message>
+    <message>
+        <source>Рисунок</source>
+        <translation>Picture</translation>
+    </message>
+    <message>
+        <source>Txt</source>
+        <translation>Txt</translation>
+    </message>
+    <message>
+        <source>Комментарий</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Преобразовать в точку</source>
+        <translation>Turn into an item</translation>
+    </message>
+    <message>
+        <source>Объединить точки входа и выхода  в одну</source>
+        <translation>Unite the input and output items into one</translation>
+    </message>
+</context>
+<context>
+    <name>Reader</name>
+    <message>
+        <source>Файл &quot;%1&quot; в формате 1.4, чтобы сохранить старый формат выйдите без сохранения</source>
+        <translation>The file &quot;%1&quot; is in the 1.4 format. To keep the old format, exit without saving.</translation>
+    </message>
+    <message>
+        <source>Invalid data file</source>
+        <translation>Invalid data file</translation>
+    </message>
+    <message>
+        <source>Error in data, line %1</source>
+        <translation>Error in data, line %1</translation>
+    </message>
+</context>
+<context>
+    <name>Workflow</name>
+    <message>
+        <source>%1 - Lumeris</source>
+        <translation>%1 - Lumeris</translation>
+    </message>
+    <message>
+        <source>New file - Lumeris</source>
+        <translation>New file - Lumeris</translation>
+    </message>
+    <message>
+        <source>Can not jump to %1</source>
+        <translation>Can not jump to %1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>lumeris::MatrixDialog</name>
+    <message>
+        <source>Создать сеть</source>
+        <translation>Create Network</translation>
+    </message>
+    <message>
+        <source>Случайные значения</source>
+        <translation>Random values</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Строк</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <source>шаг</source>
+        <translation>step</translation>
+    </message>
+    <message>
+        <source>Столбцов</source>
+        <translation>Columns</translation>
+    </message>
+</context>
+<context>
+    <name>lumeris::TfrmAbout</name>
+    <message>
+        <source>About Lumeris</source>
+        <translation>About Lumeris</translation>
+    </message>
+    <message>
+        <source>блокнот для просмотра, редактирования и проверки схем</source>
+        <translation>a notebook for viewing, editing and checking schemes</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>lumeris::TfrmProp2</name>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+</context>
+</TS>
