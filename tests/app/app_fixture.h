@@ -27,6 +27,7 @@ struct AppTest : ::testing::Test {
     RecordingShell shell;
     RecordingEnd end;
     TextClipboard clipboard;
+    LanguageChoice language;
     std::unique_ptr<Application> app;
     // Saving moves the process's current folder; the scratch folder goes away after the test.
     const std::filesystem::path startFolder = std::filesystem::current_path();
@@ -39,7 +40,9 @@ struct AppTest : ::testing::Test {
                               nullptr,
                               [] { return std::string("anna"); },
                               [] { return std::string("08.12.2026"); },
-                              &clipboard};
+                              &clipboard,
+                              {},
+                              language};
         app = std::make_unique<Application>(world, services, fileName);
     }
     std::string path(const std::string& name) const { return (dir / name).string(); }

@@ -34,10 +34,8 @@ wait_for() {
   return 1
 }
 
-# Starts the program on one.txt in the scratch folder, holding item "a" at canvas (100, 100)
-# linked into "b" at (300, 300), and waits for its window; sets `pid` and `wid` and enters the
-# scratch folder.
-start_on_two_items() {
+# Writes the scheme file $1 holding item "a" at canvas (100, 100) linked into "b" at (300, 300).
+two_items_scheme() {
   {
     printf 'Lumeris 1.5\r\nItems\tLinks\tViews\tScreenX\tScreenY\tScale\tBackGroundImage\r\n'
     printf '2\t1\t0\t0\t0\t1.0000\tnone\r\n'
@@ -45,7 +43,13 @@ start_on_two_items() {
     printf '1\t100\t100\t1\t0.0000\t1.0000\t0.0000\t0\t1\ta\t\t\t\r\n'
     printf '2\t300\t300\t1\t0.0000\t1.0000\t0.0000\t0\t1\tb\t\t\t\r\n'
     printf 'LinkFrom To\tValue\tAndOr\tName\r\n1\t2\t1.0000\t0.0000\t\r\nViews\r\n\r\n'
-  } >"$scratch/one.txt"
+  } >"$1"
+}
+
+# Starts the program on one.txt (two_items_scheme) in the scratch folder and waits for its
+# window; sets `pid` and `wid` and enters the scratch folder.
+start_on_two_items() {
+  two_items_scheme "$scratch/one.txt"
   cd "$scratch"
   QT_QPA_PLATFORM=xcb "$lumeris" --lang ru "$scratch/one.txt" >/dev/null 2>&1 &
   pid=$!
