@@ -27,10 +27,10 @@ double msSince(Clock::time_point start) {
 
 // Answers every dialog with "cancel" and shows nothing.
 struct SilentDialogs : UserDialogs {
-    void message(const std::string& text, const std::string&, MessageIcon) override {
-        std::printf("  message: %s\n", text.c_str());
+    void message(const UserText& text, const UserText&, MessageIcon) override {
+        std::printf("  message: %s\n", text.plain().c_str());
     }
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    bool askYesNo(const UserText&, const UserText&) override { return false; }
     std::optional<std::string> openFile(OpenDialogKind, const std::string&) override {
         return std::nullopt;
     }

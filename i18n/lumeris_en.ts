@@ -127,6 +127,10 @@
         <source>Повторить</source>
         <translation>Redo</translation>
     </message>
+    <message>
+        <source>Петли и связи...</source>
+        <translation>Loops and Links...</translation>
+    </message>
 </context>
 <context>
     <name>Addresses</name>
@@ -427,6 +431,81 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>lumeris::TfrmLoops</name>
+    <message>
+        <source>Петли и связи</source>
+        <translation>Loops and Links</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Знак</source>
+        <translation>Sign</translation>
+    </message>
+    <message>
+        <source>Длина</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Точки петли</source>
+        <translation>Items in the loop</translation>
+    </message>
+    <message>
+        <source>Причины</source>
+        <translation>Causes</translation>
+    </message>
+    <message>
+        <source>Связей</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Следствия</source>
+        <translation>Effects</translation>
+    </message>
+    <message>
+        <source>Петли через «%1»</source>
+        <translation>Loops through “%1”</translation>
+    </message>
+    <message>
+        <source>Все петли схемы</source>
+        <translation>All loops of the scheme</translation>
+    </message>
+    <message>
+        <source>Поиск петель...</source>
+        <translation>Searching for loops...</translation>
+    </message>
+    <message>
+        <source>Поиск прерван, найдено петель: %1</source>
+        <translation>Search stopped; loops found: %1</translation>
+    </message>
+    <message>
+        <source>Список неполон: первые %1 петель</source>
+        <translation>The list is incomplete: the first %1 loops</translation>
+    </message>
+    <message>
+        <source>Петель: %1</source>
+        <translation>Loops: %1</translation>
+    </message>
+    <message>
+        <source>усиливающая</source>
+        <translation>reinforcing</translation>
+    </message>
+    <message>
+        <source>уравновешивающая</source>
+        <translation>balancing</translation>
+    </message>
+    <message>
+        <source>нулевая</source>
+        <translation>zero</translation>
     </message>
 </context>
 <context>

@@ -11,7 +11,7 @@ need_packages \
   g++ cmake ninja-build pkg-config git \
   qt6-base-dev qt6-qpa-plugins libgl-dev \
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
-  googletest libgtest-dev libgmock-dev libbenchmark-dev \
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libboost-graph-dev \
   clang libclang-rt-14-dev \
   xvfb xauth x11-utils xdotool fonts-liberation poppler-utils locales \
   dpkg-dev file man-db desktop-file-utils libxml2-utils shared-mime-info xdg-utils \

@@ -59,6 +59,7 @@ const ActionRow ActionTable[] = {
      &TfrmMain::aExitDontSaveExecute},
     {"aUndo", QT_TRANSLATE_NOOP("Action", "Отменить"), "", "Ctrl+Z", &TfrmMain::aUndoExecute},
     {"aRedo", QT_TRANSLATE_NOOP("Action", "Повторить"), "", "Ctrl+Y", &TfrmMain::aRedoExecute},
+    {"aLoops", QT_TRANSLATE_NOOP("Action", "Петли и связи..."), "", "", &TfrmMain::aLoopsExecute},
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "edit/navigation.h"
 #include "engine/commands.h"
+#include "loops/qt/loops_window.h"
 #include "program/favorites_command.h"
 #include "program/lisp_command.h"
 #include "text/qt/cp1251.h"
@@ -188,6 +189,14 @@ void TfrmMain::syncChecks() {
     actions_.at("aAlign")->setChecked(world_.eval.MovementOn);
     actions_.at("aShowValues")->setChecked(world_.eval.ShowValues);
     actions_.at("aShowVolumes")->setChecked(world_.eval.ShowVolumes);
+}
+
+void TfrmMain::aLoopsExecute() {
+    if (!frmLoops_)
+        frmLoops_ = new TfrmLoops(world_, painter_.emphasis, this);
+    frmLoops_->show();
+    frmLoops_->raise();
+    frmLoops_->activateWindow();
 }
 
 } // namespace lumeris

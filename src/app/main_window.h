@@ -35,6 +35,7 @@ class QPrinter;
 namespace lumeris {
 
 class TfrmAbout;
+class TfrmLoops;
 
 // The window's language: this run's, and where a choice for later runs goes.
 struct LanguageChoice {
@@ -133,6 +134,9 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void mShowLinksClick();
     void mLanguageRussianClick();
     void mLanguageEnglishClick();
+    // Opens the window of feedback loops, causes and effects (made on first use).
+    void aLoopsExecute();
+    TfrmLoops* loopsWindow() const { return frmLoops_; }
     // The check marks follow the state they show.
     void syncChecks();
     // Ends the process at once (Ctrl+Q, Esc, a data error): nothing is saved.
@@ -200,6 +204,7 @@ class TfrmMain : public QMainWindow, public WindowPort {
 
     QWidget* Panel1 = nullptr;
     Canvas* DXDraw1 = nullptr;
+    TfrmLoops* frmLoops_ = nullptr;
     QMenu* pmPaper = nullptr;
     std::map<std::string, QAction*> actions_;
 };

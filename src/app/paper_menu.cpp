@@ -107,6 +107,8 @@ const MenuRow PaperMenu[] = {
      Checkable | Checked},
     {Row::Entry, "mShowNames", QT_TRANSLATE_NOOP("Menu", "Названия "), &TfrmMain::mShowNamesClick,
      Checkable | Checked},
+    {Row::Separator, ""},
+    {Row::Action, "aLoops"},
 };
 
 } // namespace

@@ -13,6 +13,7 @@ struct CommandHelp {
     const char* synopsis;
     const char* summary;
     const char* details;
+    bool writesScheme = true; // takes -o OUT
 };
 
 // One entry per command, in the order of the usage line.
@@ -44,6 +45,12 @@ constexpr CommandHelp Helps[] = {
      "(first line \"Lumeris 1.5\") lands around world point (0, 0); other text becomes one item\n"
      "per line, more than three lines around a \"*\" hub. The scheme is IN, read as by convert,\n"
      "or an empty one.\n"},
+    {"loops", "loops IN [--limit K] [--max-length L]", "the feedback loops of a scheme",
+     "Lists the feedback loops of IN, one a line: R (reinforcing), B (balancing) or 0 (a zero\n"
+     "coefficient on the way), TAB, the length, TAB, the item ids in link direction from the\n"
+     "smallest. Shortest first, then \"N loops\", or \"more than K loops\" when the search met\n"
+     "more than K (default 10000); with L, loops longer than L are met but not listed.\n",
+     false},
 };
 
 constexpr const char* Statuses = "Exit status: 0 done, 1 wrong usage, 2 a data error (\"Error in "
@@ -65,9 +72,10 @@ int generalHelp() {
 }
 
 int commandHelp(const CommandHelp& help) {
-    std::printf("usage: lumeris-cli %s\n%s  -o OUT       write the result to OUT, not to standard "
-                "output\n%s",
-                help.synopsis, help.details, Statuses);
+    std::printf(
+        "usage: lumeris-cli %s\n%s%s%s", help.synopsis, help.details,
+        help.writesScheme ? "  -o OUT       write the result to OUT, not to standard output\n" : "",
+        Statuses);
     return 0;
 }
 

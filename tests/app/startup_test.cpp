@@ -81,7 +81,8 @@ TEST_F(AppTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
                     {"aNew", "Новая схема...", ""},
                     {"aUnite", "Объединить точки", ""},
                     {"aUndo", "Отменить", "Ctrl+Z"},
-                    {"aRedo", "Повторить", "Ctrl+Y"}};
+                    {"aRedo", "Повторить", "Ctrl+Y"},
+                    {"aLoops", "Петли и связи...", ""}};
     for (const auto& row : expected) {
         QAction* action = main().action(row.name);
         ASSERT_NE(action, nullptr) << row.name;
@@ -92,7 +93,7 @@ TEST_F(AppTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
               QString::fromUtf8("Подстроить коэффициенты связей"));
     EXPECT_EQ(main().action("aDelete")->toolTip(), QString::fromUtf8("Удалить -  (Del)"));
     EXPECT_EQ(main().action("aRedo")->shortcuts().value(1), QKeySequence("Ctrl+Shift+Z"));
-    EXPECT_EQ(main().actions().size(), 28);
+    EXPECT_EQ(main().actions().size(), 29);
 }
 
 QStringList texts(const QMenu* menu) {
@@ -108,7 +109,7 @@ TEST_F(AppTest, ContextMenuIsInItsOrderWithHiddenSubmenus) {
     EXPECT_EQ(texts(menu),
               QString::fromUtf8("Файл|Правка|Misc|-|Выполнять|Шаг|Обнулить точку|Сброс значений|"
                                 "Обучить|Инвентировать связи|Значения|-|Рисунок...|Числа|"
-                                "Трассировка|Линии|Названия ")
+                                "Трассировка|Линии|Названия |-|Петли и связи...")
                   .split('|'));
     const QList<QAction*> top = menu->actions();
     EXPECT_FALSE(top[2]->isVisible());  // Misc

@@ -24,7 +24,8 @@ CliRun runCli(const test::ScratchDir& dir, const std::string& words) {
             test::readFile(dir / "stderr")};
 }
 
-const char* const Commands[] = {"convert", "run", "layout", "lisp", "generate", "favorites"};
+const char* const Commands[] = {"convert",  "run",       "layout", "lisp",
+                                "generate", "favorites", "loops"};
 
 TEST(Help, TheGeneralHelpAndTheVersion) {
     test::ScratchDir dir;

@@ -1,6 +1,7 @@
 // The layers of a frame, each drawn over the ones before it in this order.
 #pragma once
 
+#include "view/emphasis.h"
 #include "view/qt/paint_frame.h"
 #include "view/qt/sprites.h"
 
@@ -32,6 +33,9 @@ struct OverlayWindows {
 void paintOverlay(PaintFrame& frame, OverlayWindows windows);
 void paintTooltip(PaintFrame& frame, const CPoint* item);
 void paintMarks(PaintFrame& frame);
+// The emphasis: its links under the items, its rings over them. Nothing when it is empty.
+void paintEmphasisLinks(PaintFrame& frame, const Emphasis& emphasis);
+void paintEmphasisRings(PaintFrame& frame, const Emphasis& emphasis);
 
 // Shared by the layers.
 struct WorldPoint {

@@ -83,6 +83,8 @@ void ScenePainter::paintLayers(bool ItemsOnly) {
         frame.setFontSize(nameFontSize(view.Scale));
         view.NameSampleWidth = frame.textWidth("IWIWAiwiwa");
     }
+    emphasis.dropGone(world_.scheme);
+    paintEmphasisLinks(frame, emphasis);
     // The kept layers found the items on screen; a frame without them looks for itself.
     ItemsOnScreen onScreen = under_.onScreen();
     if (ItemsOnly) {
@@ -91,6 +93,7 @@ void ScenePainter::paintLayers(bool ItemsOnly) {
     }
     paintItems(frame, onScreen, sprites);
     paintTraces(frame, onScreen, sprites);
+    paintEmphasisRings(frame, emphasis);
     frame.setFontSize(nameFontSize(view.Scale));
     paintOverlay(frame, {PanelVisible, TextWindowVisible});
     paintMarks(frame);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "program/world.h"
+#include "view/emphasis.h"
 #include "view/qt/sprites.h"
 #include "view/qt/surface.h"
 #include "view/qt/under_layers.h"
@@ -37,6 +38,9 @@ class ScenePainter {
     std::function<void()> MovementStepHook;
     // Lets the window system process pending messages at the end of a frame.
     std::function<void()> ProcessEvents;
+    // Items and links a window points out on the canvas; whoever changes it raises
+    // RedrawRequests. Objects that leave the scheme leave it too.
+    Emphasis emphasis;
 
     // Outputs for the canvas's hit tests.
 
