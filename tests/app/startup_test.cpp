@@ -116,7 +116,8 @@ TEST_F(AppTest, ContextMenuIsInItsOrderWithHiddenSubmenus) {
     EXPECT_FALSE(top[10]->isVisible()); // Значения
     EXPECT_EQ(texts(top[0]->menu()),
               QString::fromUtf8("Новая схема...|Открыть...|Сохранить|Сохранить как...|-|"
-                                "Печать...|Выйти без сохранения|-|О программе...|-|Выход")
+                                "Печать...|Выйти без сохранения|-|Язык / Language|О программе...|-|"
+                                "Выход")
                   .split('|'));
     EXPECT_EQ(texts(top[1]->menu()),
               QString::fromUtf8("Новая точка|Удалить|-|Вырезать|Копировать|Вставить|-|"

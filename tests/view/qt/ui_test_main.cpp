@@ -1,13 +1,11 @@
-// The UI tests' entry: one QApplication for the whole run (fonts, painting, printing), speaking
-// Russian whatever the machine's language, as the tests pin the Russian texts.
-#include "wording/qt/translations.h"
-
+// The UI tests' entry: one QApplication for the whole run (fonts, painting, printing). No
+// translation is installed, whatever the machine's language: the tests pin the program's own
+// Russian wordings, and Qt's texts (its network errors among them) stay as Qt writes them.
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    lumeris::installTranslations(app, lumeris::Language::Russian);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
