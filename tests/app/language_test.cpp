@@ -55,8 +55,9 @@ TEST_F(AppTest, InEnglishNoRussianIsLeftButTheLanguageEntry) {
     const QRegularExpression cyrillic("[\\x{0400}-\\x{04FF}]");
     const QStringList bilingual{QString::fromUtf8("Язык / Language"), QString::fromUtf8("Русский")};
     for (const QString& text : shownTexts(*app)) {
-        if (!bilingual.contains(text))
+        if (!bilingual.contains(text)) {
             EXPECT_FALSE(text.contains(cyrillic)) << text.toStdString();
+        }
     }
 
     EXPECT_EQ(main().menu()->findChild<QMenu*>("mFile")->title(), "File");
