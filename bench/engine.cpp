@@ -3,6 +3,7 @@
 // chain also over the same link-trace pairs, which is the work the rules require).
 #include "allocation_count.h"
 #include "engine/step.h"
+#include "layered_net.h"
 
 #include <algorithm>
 #include <atomic>
@@ -124,28 +125,6 @@ void report(const char* name, Scheme& s, int warmSteps, int runs, bool perTraceF
         const double pairsMs = medianMs(runs * 5, [&] { pairs.multiply(); });
         std::printf("%-28s CSR floor over the %zu link-trace pairs %7.3f ms | ratio %6.2f\n", "",
                     pairs.column.size(), pairsMs, stepMs / pairsMs);
-    }
-}
-
-void layeredNet(Scheme& s, int rows, int cols, std::mt19937& rng) {
-    std::uniform_real_distribution<float> coefficient(-0.01f, 0.01f), value(-1.0f, 1.0f);
-    std::vector<CPoint*> previous, current;
-    for (int r = 0; r < rows; ++r) {
-        current.clear();
-        for (int c = 0; c < cols; ++c) {
-            char name[32];
-            std::snprintf(name, sizeof name, "n%d_%d", r, c);
-            CPoint* p = s.createItem(name, c, r);
-            if (r == 0) {
-                p->IsCust = 1;
-                p->Custom = value(rng);
-            }
-            current.push_back(p);
-        }
-        for (CPoint* from : previous)
-            for (CPoint* to : current)
-                s.createLink(from, to)->Value = coefficient(rng);
-        previous.swap(current);
     }
 }
 

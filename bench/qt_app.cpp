@@ -4,6 +4,7 @@
 // paint for the start-up, reading and writing the same bytes for the jumps.
 #include "app/application.h"
 #include "program/workflow.h"
+#include "silent_dialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -25,23 +26,9 @@ double msSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// Answers every dialog with "cancel" and shows nothing.
-struct SilentDialogs : UserDialogs {
-    void message(const UserText& text, const UserText&, MessageIcon) override {
-        std::printf("  message: %s\n", text.plain().c_str());
-    }
-    bool askYesNo(const UserText&, const UserText&) override { return false; }
-    std::optional<std::string> openFile(OpenDialogKind, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> saveFile(const std::string&) override { return std::nullopt; }
-    std::optional<std::string> pickPicture(const std::string&) override { return std::nullopt; }
-    bool printDialog() override { return false; }
-};
-
 struct NoShell : ShellLauncher {
-    bool open(const std::string&) override { return false; }
-    bool openFile(const std::string&) override { return false; }
+    void open(const std::string&, ShellFailure) override {}
+    void openFile(const std::string&, ShellFailure) override {}
 };
 struct NoEnd : ProgramEnd {
     void end(int) override {}

@@ -9,12 +9,12 @@ source tools/need_packages.sh
 
 need_packages \
   g++ cmake ninja-build pkg-config git \
-  qt6-base-dev qt6-qpa-plugins libgl-dev \
+  qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev \
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
   googletest libgtest-dev libgmock-dev libbenchmark-dev libboost-graph-dev \
   clang libclang-rt-14-dev \
   xvfb xauth x11-utils xdotool fonts-liberation poppler-utils locales \
-  dpkg-dev file man-db desktop-file-utils libxml2-utils shared-mime-info xdg-utils \
+  dpkg-dev file man-db desktop-file-utils libxml2-utils librsvg2-bin shared-mime-info xdg-utils \
   libfile-mimeinfo-perl
 
 # A locale whose decimal separator is a comma, for the number-format tests.

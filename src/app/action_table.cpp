@@ -23,9 +23,15 @@ const ActionRow ActionTable[] = {
     {"aOpen", QT_TRANSLATE_NOOP("Action", "Открыть..."), "", "F12", &TfrmMain::aOpenExecute},
     {"aSave", QT_TRANSLATE_NOOP("Action", "Сохранить"), "", "F2", &TfrmMain::aSaveExecute},
     {"aSaveAs", QT_TRANSLATE_NOOP("Action", "Сохранить как..."), "", "", &TfrmMain::aSaveAsExecute},
+    {"aImport", QT_TRANSLATE_NOOP("Action", "Импорт..."), "", "", &TfrmMain::aImportExecute},
+    {"aExport", QT_TRANSLATE_NOOP("Action", "Экспорт..."), "", "", &TfrmMain::aExportExecute},
     {"aAddFavorites", QT_TRANSLATE_NOOP("Action", "Вставить Избранное"), "", "",
      &TfrmMain::aAddFavoritesExecute},
     {"aPrint", QT_TRANSLATE_NOOP("Action", "Печать..."), "", "Ctrl+P", &TfrmMain::aPrintExecute},
+    {"aPrintWhole", QT_TRANSLATE_NOOP("Action", "Печать всей схемы..."), "", "",
+     &TfrmMain::aPrintWholeExecute},
+    {"aExportPicture", QT_TRANSLATE_NOOP("Action", "Экспорт рисунка..."), "", "",
+     &TfrmMain::aExportPictureExecute},
     {"aExit", QT_TRANSLATE_NOOP("Action", "Выход"), "", "F10", &TfrmMain::aExitExecute},
     {"aRun", QT_TRANSLATE_NOOP("Action", "Выполнять/остановить"), "", "F9", &TfrmMain::aRunExecute},
     {"aStep", QT_TRANSLATE_NOOP("Action", "Шаг"), "", "F7", &TfrmMain::aStepExecute},
@@ -60,6 +66,8 @@ const ActionRow ActionTable[] = {
     {"aUndo", QT_TRANSLATE_NOOP("Action", "Отменить"), "", "Ctrl+Z", &TfrmMain::aUndoExecute},
     {"aRedo", QT_TRANSLATE_NOOP("Action", "Повторить"), "", "Ctrl+Y", &TfrmMain::aRedoExecute},
     {"aLoops", QT_TRANSLATE_NOOP("Action", "Петли и связи..."), "", "", &TfrmMain::aLoopsExecute},
+    {"aValueChart", QT_TRANSLATE_NOOP("Action", "График значений"),
+     QT_TRANSLATE_NOOP("Action", "Значения точек по шагам"), "", &TfrmMain::aValueChartExecute},
 };
 
 } // namespace

@@ -31,8 +31,9 @@ std::string localShortDate() {
 // step reads the start-up scheme), then the text window, the properties panel, the About box,
 // the text-entry window and the network dialog. The services hold references, which the
 // move into the main window leaves valid for the About box.
-Application::Application(World& world, MainServices services, const std::string& fileName)
-    : frmMain(world, std::move(services), fileName), frmProp2(&frmMain), frmProp(),
+Application::Application(World& world, MainServices services, const std::string& fileName,
+                         bool createMissing)
+    : frmMain(world, std::move(services), fileName, createMissing), frmProp2(&frmMain), frmProp(),
       frmAbout(services.shell, &frmMain), frmText(), random_(std::random_device{}()),
       frmMatrix(world, services.dialogs, random_, &frmMain) {
     const int screenHeight = QGuiApplication::primaryScreen()
@@ -50,7 +51,12 @@ Application::Application(World& world, MainServices services, const std::string&
     frmMain.setOtherWindows({&frmProp2, &frmProp, &frmAbout, &frmText, &frmMatrix});
 }
 
+// The place and size of the last run when the settings keep them.
 void Application::show() {
+    if (frmMain.restoreGeometryFromSettings()) {
+        frmMain.show();
+        return;
+    }
     // Without a window manager (a bare X server) maximising does nothing; fill the screen.
     if (QScreen* screen = QGuiApplication::primaryScreen())
         frmMain.setGeometry(screen->availableGeometry());

@@ -27,9 +27,12 @@ std::string localShortDate();
 class Application {
   public:
     // Creates the windows (the main window opens the start-up scheme); nothing is shown yet.
-    Application(World& world, MainServices services, const std::string& fileName);
+    // `createMissing`: the name was given on the command line, and a file that does not exist
+    // yet starts an empty scheme under it.
+    Application(World& world, MainServices services, const std::string& fileName,
+                bool createMissing = false);
 
-    // Shows the main window maximised.
+    // Shows the main window where the settings left it, else maximised.
     void show();
 
     TfrmMain frmMain;

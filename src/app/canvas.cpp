@@ -83,7 +83,7 @@ void Canvas::mouseDoubleClickEvent(QMouseEvent* event) {
     auto e = pointerEvent(event->button(), event->modifiers(), event->position().toPoint());
     if (!e)
         return;
-    DXDraw1DblClick(editor_);
+    DXDraw1DblClick(editor_, e->button);
     DXDraw1MouseDown(editor_, *e);
 }
 

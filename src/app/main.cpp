@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QPrinter>
+#include <QSettings>
 #include <QStandardPaths>
 #include <cstdio>
 #include <vector>
@@ -31,6 +32,7 @@ int main(int argc, char* argv[]) {
     }
     lumeris::StepMarkingApplication app(argc, argv);
     QCoreApplication::setApplicationName("lumeris");
+    QCoreApplication::setOrganizationName("lumeris");
     const lumeris::Language language = lumeris::chooseLanguage(
         option.language, lumeris::storedLanguage(), lumeris::systemUiLanguages());
     lumeris::installTranslations(app, language);
@@ -42,6 +44,7 @@ int main(int argc, char* argv[]) {
     lumeris::QtShellLauncher shell;
     lumeris::QtProgramEnd end;
     lumeris::QtClipboard clipboard;
+    QSettings settings; // ~/.config/lumeris/lumeris.conf
     const std::string folder = lumeris::programFolder(
         QCoreApplication::applicationDirPath().toStdString(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
@@ -53,10 +56,11 @@ int main(int argc, char* argv[]) {
                                    lumeris::localShortDate,
                                    &clipboard,
                                    folder,
+                                   &settings,
                                    {language, lumeris::storeLanguage}};
     const std::string fileName = lumeris::startupFileName(restCount, rest.data(), folder);
 
-    lumeris::Application windows(world, services, fileName);
+    lumeris::Application windows(world, services, fileName, restCount > 1);
     dialogs.setParent(&windows.frmMain);
     windows.show();
     return app.exec();

@@ -8,6 +8,7 @@
 #include "program/favorites_command.h"
 #include "program/lisp_command.h"
 #include "text/qt/cp1251.h"
+#include "trend/qt/value_chart.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -99,12 +100,21 @@ void TfrmMain::aTeachExecute() {
 
 void TfrmMain::aResetExecute() {
     resetValues(world_.scheme, world_.eval);
+    world_.trend.record(world_.scheme); // the chart shows the reset as a step of its own
     syncChecks();
 }
 
 void TfrmMain::aResetPointExecute() {
-    zeroHovered(world_.scheme);
+    zeroPointed(world_.scheme);
     Repaint(false);
+}
+
+void TfrmMain::aValueChartExecute() {
+    if (!frmChart_)
+        frmChart_ = new TfrmChart(world_.scheme, world_.trend, services_.dialogs, this);
+    frmChart_->refresh(true);
+    frmChart_->show();
+    frmChart_->raise();
 }
 
 void TfrmMain::N1Click() {
@@ -128,7 +138,7 @@ void TfrmMain::aCenterScreenExecute() {
 }
 
 void TfrmMain::aAlignExecute() {
-    toggleMovement(world_.eval);
+    toggleMovement(world_.scheme, world_.eval);
     syncChecks();
 }
 

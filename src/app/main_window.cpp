@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "app/find_bar.h"
+#include "app/window_shortcuts.h"
 #include "edit/edit_commands.h"
 #include "edit/navigation.h"
 #include "text/qt/cp1251.h"
@@ -16,7 +18,8 @@
 
 namespace lumeris {
 
-TfrmMain::TfrmMain(World& world, MainServices services, const std::string& fileName)
+TfrmMain::TfrmMain(World& world, MainServices services, const std::string& fileName,
+                   bool createMissing)
     : world_(world), services_(std::move(services)), painter_(world, surface_),
       pictures_(painter_.Background,
                 [this] {
@@ -32,14 +35,20 @@ TfrmMain::TfrmMain(World& world, MainServices services, const std::string& fileN
     setWindowTitle("Lumeris");
     createCanvas();
     createActions();
+    createMoreActions();
     createMenu();
+    new WindowShortcutsOverFields(this);
+    createMenuBar();
+    createStatusLine();
+    createFindBar();
+    bindBars();
     painter_.Printer = services_.printer;
     painter_.MovementStepHook = [this] {
         movement_.run(world_.scheme, world_.view.Scale, DXDraw1->width());
     };
     painter_.ProcessEvents = [] { QCoreApplication::processEvents(); };
     world_.scheme.journal().setRecording(true);
-    runCreationStep(fileName);
+    runCreationStep(fileName, createMissing);
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -59,7 +68,7 @@ void TfrmMain::createCanvas() {
     surfaceCreated_ = true;
 }
 
-void TfrmMain::runCreationStep(const std::string& fileName) {
+void TfrmMain::runCreationStep(const std::string& fileName, bool createMissing) {
     ViewState& view = world_.view;
     view.ScreenX = 0;
     view.ScreenY = 0;
@@ -67,7 +76,10 @@ void TfrmMain::runCreationStep(const std::string& fileName) {
     world_.doc.BackGroundImage = "none";
     world_.input.PopupShown = false;
     world_.doc.FileName = fileName;
-    workflow_.Open();
+    if (createMissing)
+        workflow_.OpenOrStart();
+    else
+        workflow_.Open();
 
     Scheme& scheme = world_.scheme;
     scheme.MouseButtonState = MouseButtonNone;
@@ -102,11 +114,11 @@ WorkflowHooks TfrmMain::workflowHooks() {
         DXDraw1->DXDraw1MouseMove(world_.input.LastMouseX + 1, world_.input.LastMouseY);
     };
     hooks.repaintNow = [this] { Repaint(false); };
-    hooks.endProgram = [this](int code) { endNow(code); };
     hooks.logonName = services_.logonName;
     hooks.shortDate = services_.shortDate;
     hooks.windowWidth = [this] { return frameGeometry().width(); };
     hooks.windowHeight = [this] { return frameGeometry().height(); };
+    hooks.fileShown = [this](const std::string& file) { rememberFile(file); };
     return hooks;
 }
 
@@ -114,7 +126,12 @@ TickHooks TfrmMain::tickHooks() {
     TickHooks hooks;
     hooks.step = stepHooks();
     hooks.refreshPropertiesPanel = [this] { RefreshPropertiesPanel(); };
-    hooks.easeZoom = [this] { EaseZoom(world_.scheme, world_.view, world_.input); };
+    hooks.easeZoom = [this] {
+        if (glideStep(glide_, world_.view, world_.scheme.LastId > 5000))
+            ++world_.scheme.RedrawRequests;
+        else
+            EaseZoom(world_.scheme, world_.view, world_.input);
+    };
     hooks.textWindowVisible = [this] { return world_.panel.TextVisible; };
     hooks.panelVisible = [this] { return world_.panel.Visible; };
     hooks.repaint = [this] { Repaint(false); };
@@ -128,6 +145,7 @@ StepHooks TfrmMain::stepHooks() {
     hooks.repaintItems = [this] { Repaint(true); };
     hooks.processMessages = [] { QCoreApplication::processEvents(); };
     hooks.panelVisible = [this] { return world_.panel.Visible; };
+    hooks.stepped = [this] { world_.trend.record(world_.scheme); };
     return hooks;
 }
 
@@ -137,6 +155,8 @@ void TfrmMain::Timer1Timer() {
 }
 
 void TfrmMain::Repaint(bool ItemsOnly) {
+    if (findBar_)
+        findBar_->followScheme();
     const int presented = surface_.Presented;
     painter_.TextWindowVisible = world_.panel.TextVisible;
     painter_.PanelVisible = world_.panel.Visible;
@@ -169,15 +189,19 @@ void TfrmMain::FormMouseWheel(int delta, bool ctrl) {
     RefreshPropertiesPanel();
 }
 
-// Esc asks whether to save and ends; a typed character goes to the canvas ("+" and "-" zoom,
-// anything else starts a new item). Keys that type nothing, and control characters but
-// Enter, are not the canvas's.
+// Esc asks whether to save and ends, unless the user cancels or the save fails; a typed character
+// goes to the canvas ("+" and "-" zoom, anything else starts a new item). Keys that type nothing,
+// and control characters but Enter, are not the canvas's.
 void TfrmMain::FormKeyDown(int key, const QString& text) {
+    if (key == Qt::Key_Escape && !findBar_->isHidden()) {
+        findBar_->close();
+        return;
+    }
     if (key == Qt::Key_Escape) {
-        if (services_.dialogs.askYesNo(userText("Main", "Сохранить?"),
-                                       userText("Main", "Lumeris exit")))
-            workflow_.Save();
-        endNow(0);
+        const Answer answer = services_.dialogs.askYesNoCancel(userText("Main", "Сохранить?"),
+                                                               userText("Main", "Lumeris exit"));
+        if (answer == Answer::No || (answer == Answer::Yes && workflow_.Save()))
+            endNow(0);
         return;
     }
     std::string typed = toCp1251(text);
@@ -201,6 +225,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    saveGeometryToSettings();
     addresses_.cancel(); // a fetch that never ends must not keep the program open
     Timer1.stop();
     QCoreApplication::quit();

@@ -19,6 +19,7 @@
 #include "program/world.h"
 #include "props/qt/prop_panel.h"
 #include "props/qt/text_windows.h"
+#include "view/glide.h"
 #include "view/movement.h"
 #include "view/qt/scene_painter.h"
 #include "view/qt/surface.h"
@@ -27,15 +28,22 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <map>
+#include <span>
 #include <string>
 
 class QMenu;
 class QPrinter;
+class QSettings;
 
 namespace lumeris {
 
 class TfrmAbout;
 class TfrmLoops;
+class TfrmChart;
+class FindBar;
+class HelpWindow;
+class StatusLine;
+struct MenuRow;
 
 // The window's language: this run's, and where a choice for later runs goes.
 struct LanguageChoice {
@@ -52,7 +60,8 @@ struct MainServices {
     std::function<std::string()> logonName; // the OS user name
     std::function<std::string()> shortDate; // today in the user's short date format
     Clipboard* clipboard = nullptr;         // null: copy and paste reach no clipboard
-    std::string programFolder{}; // where an item's address not found as given is looked for
+    std::string programFolder{};   // where an item's address not found as given is looked for
+    QSettings* settings = nullptr; // remembers the window, its bars and the recent files
     LanguageChoice language{};
 };
 
@@ -71,8 +80,10 @@ class TfrmMain : public QMainWindow, public WindowPort {
     Q_OBJECT
   public:
     // Runs the creation step: the view reset, FileName from `fileName`, the start-up scheme
-    // opened, the timer started.
-    TfrmMain(World& world, MainServices services, const std::string& fileName);
+    // opened, the timer started. With `createMissing` (a name the user gave) a file that does
+    // not exist starts an empty scheme under that name.
+    TfrmMain(World& world, MainServices services, const std::string& fileName,
+             bool createMissing = false);
     ~TfrmMain() override;
 
     // Takes the windows and connects the panel and the editor windows to the records.
@@ -102,6 +113,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void aSaveExecute();
     void aSaveAsExecute();
     void aPrintExecute();
+    void aPrintWholeExecute();
+    void aExportPictureExecute();
     void aExitExecute();
     void aExitDontSaveExecute();
     void aRunExecute();
@@ -123,6 +136,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void aCopyExecute();
     void aCutExecute();
     void aPasteExecute();
+    void aImportExecute();
+    void aExportExecute();
     void PasteLisp1Click();
     void AboutClick();
     void N1Click();
@@ -137,9 +152,24 @@ class TfrmMain : public QMainWindow, public WindowPort {
     // Opens the window of feedback loops, causes and effects (made on first use).
     void aLoopsExecute();
     TfrmLoops* loopsWindow() const { return frmLoops_; }
+    // The chart of the values over the steps, made on first use.
+    void aValueChartExecute();
+    TfrmChart* chartWindow() const { return frmChart_; }
+    // The commands that came with the menu bar (more_actions.cpp).
+    void aFindExecute();
+    void aShowAllExecute();
+    void aHelpExecute();
+    void aImportLispExecute();
+    void aAddFavoritesFolderExecute();
+    // Opens a file of the recent list as Open does: the current scheme is saved first.
+    void openRecent(const QString& fileName);
+    StatusLine* statusLine() const { return statusLine_; }
+    FindBar* findBar() const { return findBar_; }
+    // Restores the window's place and size from the settings; false when none are kept.
+    bool restoreGeometryFromSettings();
     // The check marks follow the state they show.
     void syncChecks();
-    // Ends the process at once (Ctrl+Q, Esc, a data error): nothing is saved.
+    // Ends the process at once (Ctrl+Q, Esc): nothing is saved.
     void endNow(int exitCode);
     // Undo or redo, and what the window shows of the scheme after it.
     void replayEdit(void (*replay)(World&));
@@ -173,8 +203,18 @@ class TfrmMain : public QMainWindow, public WindowPort {
   private:
     void createActions();
     void createMenu();
+    void createMoreActions();
+    void createMenuBar();
+    void createStatusLine();
+    void createFindBar();
+    void bindBars();
+    void fillMenu(QMenu* root, std::span<const MenuRow> rows);
+    void fillRecentMenu();
+    void rememberFile(const std::string& fileName);
+    QStringList recentFiles() const;
+    void saveGeometryToSettings();
     void createCanvas();
-    void runCreationStep(const std::string& fileName);
+    void runCreationStep(const std::string& fileName, bool createMissing);
     void RefreshPropertiesPanel();
     // Runs a handler of the panel or the editor windows on the records, then shows them.
     void runProps(const PropsHandler& handler);
@@ -198,6 +238,7 @@ class TfrmMain : public QMainWindow, public WindowPort {
     Editor editor_;
     CsvSpreadsheet DdeClientConv1; // the workbook of the current folder, as lumeris-cli uses
     OtherWindows windows_;
+    TfrmChart* frmChart_ = nullptr;
     bool mPictureChecked_ = false;
     bool surfaceCreated_ = false;
     bool shortcutsSuspended_ = false;
@@ -207,6 +248,12 @@ class TfrmMain : public QMainWindow, public WindowPort {
     TfrmLoops* frmLoops_ = nullptr;
     QMenu* pmPaper = nullptr;
     std::map<std::string, QAction*> actions_;
+    QMenu* menuBarMenus_ = nullptr; // owns the menu bar's menus
+    StatusLine* statusLine_ = nullptr;
+    FindBar* findBar_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    ViewGlide glide_;
+    QStringList recent_; // the recent files when there are no settings to keep them
 };
 
 } // namespace lumeris

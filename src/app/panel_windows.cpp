@@ -2,6 +2,7 @@
 // runs on the records with the window's measures of the moment, and the widgets then show
 // the records, the editing shortcuts following who is shown.
 #include "app/main_window.h"
+#include "trend/qt/value_chart.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -28,10 +29,18 @@ void TfrmMain::setOtherWindows(const OtherWindows& windows) {
     windows_ = windows;
     const PropsRun run = [this](const PropsHandler& handler) { runProps(handler); };
     PanelActions actions{
-        action("aDelete"), action("aClone"), action("aSplit"), action("aUnite"), {}};
+        action("aDelete"), action("aClone"), action("aSplit"), action("aUnite"), {}, {}};
     actions.openAddress = [this] {
         if (CPoint* item = world_.scheme.Selected.item)
             openAddress(item);
+    };
+    actions.watchItem = [this](bool watch) {
+        if (CPoint* item = world_.scheme.Selected.item)
+            watch ? world_.trend.watch(item) : world_.trend.unwatch(item);
+        if (watch)
+            aValueChartExecute(); // watching is for the chart: show it
+        else if (frmChart_)
+            frmChart_->refresh();
     };
     if (windows_.frmProp)
         windows_.frmProp->bind(run, actions, &services_.dialogs, &pictures_);
@@ -61,8 +70,11 @@ void TfrmMain::runProps(const PropsHandler& handler) {
 
 void TfrmMain::showProps() {
     PanelState& panel = world_.panel;
-    if (windows_.frmProp)
+    if (windows_.frmProp) {
         windows_.frmProp->showState(panel);
+        const CPoint* selected = world_.scheme.Selected.item;
+        windows_.frmProp->showWatched(selected && world_.trend.watched(selected));
+    }
     if (windows_.frmText)
         windows_.frmText->showState(panel);
     if (windows_.frmProp2)

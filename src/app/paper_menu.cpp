@@ -1,41 +1,13 @@
-// pmPaper, the canvas's context menu (the program has no menu bar), built from one table; the
-// captions are translated as the menu is made.
+// pmPaper, the canvas's context menu, built from one table.
 #include "app/main_window.h"
+#include "app/menu_rows.h"
 
-#include <QActionGroup>
-#include <QCoreApplication>
+#include <QAction>
 #include <QMenu>
-
-#include <vector>
 
 namespace lumeris {
 
 namespace {
-
-enum class Row {
-    Action,    // an action of the table, under its own caption
-    ShownAs,   // an action of the table under the menu's caption
-    Entry,     // the menu's own entry with its handler
-    Submenu,   // opens a submenu; the rows up to its End go into it
-    End,       // closes the submenu
-    Separator, //
-};
-
-enum Flags : unsigned {
-    Checkable = 1,
-    Checked = 2,
-    Hidden = 4, // a submenu that exists but is not shown
-    Radio = 8,  // one of the submenu's mutually exclusive entries
-};
-
-struct MenuRow {
-    Row kind;
-    const char* name;
-    const char* caption = "";
-    void (TfrmMain::*click)() = nullptr;
-    unsigned flags = 0;
-    const char* action = ""; // ShownAs: the action of the table it runs
-};
 
 const MenuRow PaperMenu[] = {
     {Row::Submenu, "mFile", QT_TRANSLATE_NOOP("Menu", "Файл")},
@@ -43,8 +15,12 @@ const MenuRow PaperMenu[] = {
     {Row::Action, "aOpen"},
     {Row::Action, "aSave"},
     {Row::Action, "aSaveAs"},
+    {Row::Action, "aImport"},
+    {Row::Action, "aExport"},
     {Row::Separator, ""},
     {Row::Action, "aPrint"},
+    {Row::Action, "aPrintWhole"},
+    {Row::Action, "aExportPicture"},
     {Row::Action, "aExitDontSave"},
     {Row::Separator, ""},
     // The caption is in both languages, so that a user lost in either finds it.
@@ -107,6 +83,8 @@ const MenuRow PaperMenu[] = {
      Checkable | Checked},
     {Row::Entry, "mShowNames", QT_TRANSLATE_NOOP("Menu", "Названия "), &TfrmMain::mShowNamesClick,
      Checkable | Checked},
+    {Row::Action, "aValueChart"},
+    {Row::Action, "aShowAll"},
     {Row::Separator, ""},
     {Row::Action, "aLoops"},
 };
@@ -116,52 +94,7 @@ const MenuRow PaperMenu[] = {
 void TfrmMain::createMenu() {
     pmPaper = new QMenu(this);
     pmPaper->setObjectName("pmPaper");
-    std::vector<QMenu*> open{pmPaper};
-    for (const MenuRow& row : PaperMenu) {
-        QMenu* menu = open.back();
-        QAction* item = nullptr;
-        switch (row.kind) {
-        case Row::Action:
-            menu->addAction(actions_.at(row.name));
-            break;
-        case Row::ShownAs: {
-            QAction* target = actions_.at(row.action);
-            item = menu->addAction(QCoreApplication::translate("Menu", row.caption));
-            item->setObjectName(row.name);
-            item->setShortcut(target->shortcut());
-            item->setShortcutContext(Qt::WidgetShortcut); // the action itself owns the key
-            connect(item, &QAction::triggered, target, &QAction::trigger);
-            break;
-        }
-        case Row::Entry:
-            item = menu->addAction(QCoreApplication::translate("Menu", row.caption));
-            item->setObjectName(row.name);
-            connect(item, &QAction::triggered, this, row.click);
-            break;
-        case Row::Submenu: {
-            QMenu* sub = menu->addMenu(QCoreApplication::translate("Menu", row.caption));
-            sub->setObjectName(row.name);
-            sub->menuAction()->setObjectName(row.name);
-            sub->menuAction()->setVisible(!(row.flags & Hidden));
-            open.push_back(sub);
-            break;
-        }
-        case Row::End:
-            open.pop_back();
-            break;
-        case Row::Separator:
-            menu->addSeparator();
-            break;
-        }
-        if (!item)
-            continue;
-        if (row.flags & Radio) {
-            auto* group = menu->findChild<QActionGroup*>(QString(), Qt::FindDirectChildrenOnly);
-            (group ? group : new QActionGroup(menu))->addAction(item);
-        }
-        item->setCheckable(row.flags & (Checkable | Radio));
-        item->setChecked(row.flags & Checked);
-    }
+    fillMenu(pmPaper, PaperMenu);
 
     const bool russian = services_.language.current == Language::Russian;
     pmPaper->findChild<QAction*>(russian ? "mLanguageRussian" : "mLanguageEnglish")

@@ -21,11 +21,15 @@ constexpr CommandHelp Helps[] = {
     {"convert", "convert IN [-o OUT]", "read a scheme and write it as Save writes it",
      "Reads IN (\"Lumeris 1.5\" or the older \"Lumeris 1.4\" layout) and writes it in the\n"
      "current layout, exactly the bytes the program's Save writes.\n"},
-    {"run", "run IN -n N [--teach] [-o OUT] [--dump DUMP]", "N propagation steps",
+    {"run", "run IN -n N [--teach] [-o OUT] [--dump DUMP] [--history CSV [--items ID,ID...]]",
+     "N propagation steps",
      "Runs N steps (with --teach, N teach commands) on the scheme read from IN, as the\n"
      "window's Step command does, and writes the result. Spreadsheet items read and write\n"
      "NS.csv in the current folder.\n"
-     "  --dump DUMP  also write every item's and link's state at full precision\n"},
+     "  --dump DUMP  also write every item's and link's state at full precision\n"
+     "  --history CSV  also write every item's value after each step: a line \"step,ID,...\"\n"
+     "               (items oldest first), then one line per step from 0 (as read) to N\n"
+     "  --items ID,ID...  only these items' values, in this order\n"},
     {"layout", "layout IN -n N [--width W] [-o OUT] [--dump DUMP]", "N movement steps",
      "Runs N steps of movement mode on the scheme read from IN, on a canvas W pixels wide\n"
      "(default 1000), and writes the result.\n"
@@ -51,6 +55,32 @@ constexpr CommandHelp Helps[] = {
      "smallest. Shortest first, then \"N loops\", or \"more than K loops\" when the search met\n"
      "more than K (default 10000); with L, loops longer than L are met but not listed.\n",
      false},
+    {"export", "export IN -o OUT.graphml|OUT.csv|OUT.dot", "a scheme for other tools",
+     "Writes the scheme read from IN in the format OUT's ending names: GraphML (items as\n"
+     "nodes \"n\" + id with name, x, y, value, type, url, text, fixed and andor; links as\n"
+     "edges with weight, andor and name), CSV (From,To,Weight,Name, one row per link) or\n"
+     "DOT for Graphviz.\n"},
+    {"import", "import SRC.graphml|SRC.csv [--into IN] [-o OUT]", "a graph from other tools",
+     "Adds the GraphML or CSV file SRC (UTF-8) to IN, read as by convert, or to an empty\n"
+     "scheme. Nodes become items with fresh ids in the file's order, keeping the positions\n"
+     "their file gives; the others are listed 32 units apart from (0, 0). Weights are the\n"
+     "coefficients (1 when absent), clamped to -1..1; undirected edges become two links;\n"
+     "nested graphs and hyperedges are skipped. What was changed or skipped is told on\n"
+     "standard error. Malformed input writes nothing and exits with status 2.\n"},
+#if LUMERIS_RENDER
+    {"render",
+     "render IN -o OUT.png|OUT.svg|OUT.pdf [--fit | --view] [--size WxH] [--steps N] [--numbers] "
+     "[--traces]",
+     "a picture of a scheme: PNG, SVG or PDF",
+     "Draws the scheme read from IN as the window does, without the grid, into a picture of\n"
+     "WxH canvas pixels (default 1920x1080), in the format OUT's ending names: PNG pixels, or\n"
+     "SVG and PDF vectors whose names and numbers are text. Needs no display. OUT is required.\n"
+     "  --fit        show every visible item, fitted with a margin (the default)\n"
+     "  --view       show the view the file stores (its ScreenX, ScreenY and Scale)\n"
+     "  --steps N    run N propagation steps first, as run does\n"
+     "  --numbers    show values (as F3 does)\n"
+     "  --traces     show every item's trace bars (as F4 does)\n"},
+#endif
 };
 
 constexpr const char* Statuses = "Exit status: 0 done, 1 wrong usage, 2 a data error (\"Error in "

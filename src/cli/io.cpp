@@ -1,7 +1,9 @@
 #include "cli/io.h"
 
+#include "engine/commands.h"
 #include "files/open_file.h"
 #include "files/scheme_writer.h"
+#include "platform/csv_spreadsheet.h"
 #include "text/numbers.h"
 
 #include <algorithm>
@@ -53,8 +55,8 @@ std::optional<std::int32_t> integerArgument(std::string_view text) {
     return parseInteger(text);
 }
 
-int readSchemeInput(const std::string& path, World& world) {
-    const OpenResult opened = openSchemeFile(path, world.scheme, world.view, world.doc, nullptr);
+int readSchemeInput(const std::string& path, World& world, PictureLoader* pictures) {
+    const OpenResult opened = openSchemeFile(path, world.scheme, world.view, world.doc, pictures);
     if (opened.which == OpenCase::Invalid) {
         printError(opened.message.plain());
         return 3;
@@ -66,6 +68,18 @@ int readSchemeInput(const std::string& path, World& world) {
     return 0;
 }
 
+void runSteps(World& world, std::int32_t steps, bool teach) {
+    CsvSpreadsheet sheet;
+    StepHooks hooks;
+    hooks.spreadsheet = &sheet;
+    for (std::int32_t i = 0; i < steps; ++i) {
+        if (teach)
+            teachCommand(world.scheme, world.eval, hooks);
+        else
+            stepCommand(world.scheme, world.eval, hooks);
+    }
+}
+
 int writeSchemeOutput(const std::optional<std::string>& outPath, World& world) {
     const std::string bytes = saveBytes(world.scheme, world.view, world.doc);
     if (!outPath) {
@@ -75,11 +89,15 @@ int writeSchemeOutput(const std::optional<std::string>& outPath, World& world) {
         printError("Can not write the output");
         return 4;
     }
-    std::ofstream out(*outPath, std::ios::binary | std::ios::trunc);
+    return writeOutputFile(*outPath, bytes);
+}
+
+int writeOutputFile(const std::string& outPath, const std::string& bytes) {
+    std::ofstream out(outPath, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
     if (!out) {
-        printError("Can not write " + *outPath);
+        printError("Can not write " + outPath);
         return 4;
     }
     return 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/commands.h"
+#include "platform/picture_loader.h"
 #include "program/world.h"
 
 #include <cstdint>
@@ -39,13 +40,20 @@ std::optional<ParsedArguments> parseArguments(const Arguments& args, const Argum
 // A decimal integer that fits in 32 bits, or nullopt.
 std::optional<std::int32_t> integerArgument(std::string_view text);
 
-// Reads IN like the open procedure (no pictures are loaded). Returns 0, or prints the message
-// on stderr and returns 3 for "Invalid data file" (also for a missing file) or 2 for a data
-// or conversion error.
-int readSchemeInput(const std::string& path, World& world);
+// Reads IN like the open procedure, loading pictures through `pictures` (none when it is
+// null). Returns 0, or prints the message on stderr and returns 3 for "Invalid data file"
+// (also for a missing file) or 2 for a data or conversion error.
+int readSchemeInput(const std::string& path, World& world, PictureLoader* pictures = nullptr);
+
+// N Step commands (Teach commands with `teach`), as the window's keys run them; spreadsheet
+// items use NS.csv in the current folder.
+void runSteps(World& world, std::int32_t steps, bool teach);
 
 // Reads a source file's bytes; 0, or 4 after "Can not read SRC" on stderr.
 int readSourceFile(const std::string& path, std::string& bytes);
+
+// Writes the bytes to OUT. Returns 0, or 4 after "Can not write OUT" on stderr.
+int writeOutputFile(const std::string& outPath, const std::string& bytes);
 
 // Writes exactly the bytes Save writes to OUT, or to standard output without OUT. Returns 0,
 // or 4 after "Can not write OUT" on stderr when the output cannot be written.

@@ -81,6 +81,9 @@ bool pressOnObject(Editor& e, const PointerEvent& ev, float& itemDistance) {
             s.Selected = {item.item, nullptr};
             s.EditState = EditItemSelected;
             e.input.PressedObject = item.item;
+            // Pressed where the pointer rests since the last move: a drag moves it, not the view.
+            s.Hovered = {item.item, nullptr};
+            s.HoverKind = HoverItem;
         }
         return true;
     }
@@ -89,6 +92,7 @@ bool pressOnObject(Editor& e, const PointerEvent& ev, float& itemDistance) {
     CPoint* named = labelHitTest(s, e.view, ev.x, ev.y);
     if (!named || !named->Vis)
         return true;
+    e.input.LabelActed = true;
     if (named->Type == TypeProjection) {
         s.switchViewpoint(named == s.CurrentView ? nullptr : named);
         return false;
@@ -130,7 +134,7 @@ void trackLinkTarget(Editor& e, const PointerEvent& ev) {
     e.input.LinkTarget = target ? hit.item : nullptr;
 }
 
-// The anchor lands on the snapped pointer and the group moves with it; asks for no repaint.
+// The anchor lands on the snapped pointer and the group moves with it.
 void dragGroup(Editor& e, const PointerEvent& ev) {
     CPoint* anchor = e.scheme.Hovered.item;
     if (!anchor)
@@ -140,6 +144,7 @@ void dragGroup(Editor& e, const PointerEvent& ev) {
     const std::int64_t dy = std::int64_t(snapToGrid(ToWorldY(e.view, ev.y), grid)) - anchor->Y;
     const std::int64_t members = MoveItems(e.scheme, anchor, dx, dy, false);
     halveGroupVelocities(e.scheme, members - 1);
+    ++e.scheme.RedrawRequests;
 }
 
 // An item within 10 pixels beats everything; a handle counts within 5, a label when neither.
@@ -205,6 +210,7 @@ void DXDraw1MouseDown(Editor& e, const PointerEvent& ev) {
     e.window.processMessages();
     e.window.hideNameEditor();
     s.MouseButtonState = ev.button;
+    in.LabelActed = false;
     in.LastMouseX = ev.x;
     in.LastMouseY = ev.y;
     float itemDistance = 2147483648.0f;
@@ -261,8 +267,10 @@ void DXDraw1MouseMove(Editor& e, const PointerEvent& ev) {
             redraw = true;
         }
     } else if (s.EditState == EditGroupChosen) {
-        if (s.MouseButtonState == ButtonLeft)
+        if (s.MouseButtonState == ButtonLeft && s.Hovered.item) {
             dragGroup(e, ev);
+            redraw = true;
+        }
     } else {
         redraw = detectHover(e, ev);
     }
@@ -313,9 +321,13 @@ void DXDraw1MouseUp(Editor& e, const PointerEvent& ev) {
     e.window.refreshPropertiesPanel();
 }
 
-void DXDraw1DblClick(Editor& e) {
+void DXDraw1DblClick(Editor& e, int button) {
     Scheme& s = e.scheme;
+    if (button != ButtonLeft)
+        return; // the press that comes with it is an ordinary press
     s.MouseButtonState = MouseButtonSwallow;
+    if (e.input.LabelActed)
+        return; // the first press did what a click on the label does
     if (s.EditState == EditItemSelected && s.Selected.item) {
         e.window.openAddress(s.Selected.item);
         return;

@@ -24,6 +24,8 @@ struct PointerEvent {
 void DXDraw1MouseDown(Editor& editor, const PointerEvent& event);
 void DXDraw1MouseMove(Editor& editor, const PointerEvent& event);
 void DXDraw1MouseUp(Editor& editor, const PointerEvent& event);
-void DXDraw1DblClick(Editor& editor);
+// Only the left button's double click acts, and not after a press on a label, which has
+// already done the label's action.
+void DXDraw1DblClick(Editor& editor, int button);
 
 } // namespace lumeris

@@ -16,6 +16,7 @@ struct Interaction {
     bool LinkDragging = false;
     CPoint* LinkTarget = nullptr;
     bool PointerMoved = false;
+    bool LabelActed = false; // the last press did a label's action
     bool BandActive = false;
     std::int32_t BandWorldX1 = 0, BandWorldY1 = 0, BandWorldX2 = 0, BandWorldY2 = 0;
     int BandLeft = 0, BandTop = 0, BandRight = 0, BandBottom = 0; // canvas pixels

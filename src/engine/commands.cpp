@@ -30,16 +30,22 @@ void resetValues(Scheme& scheme, Evaluation& eval) {
     ++scheme.RedrawRequests;
 }
 
-void zeroHovered(Scheme& scheme) {
+void zeroPointed(Scheme& scheme) {
     const bool onItem = scheme.HoverKind == HoverItem || scheme.HoverKind == HoverItemName;
-    if (onItem && scheme.Hovered.item) {
-        CPoint* item = scheme.Hovered.item;
+    CPoint* item = onItem ? scheme.Hovered.item : nullptr;
+    CLink* link = scheme.HoverKind == HoverLink ? scheme.Hovered.link : nullptr;
+    // The menu is opened on empty canvas, which hovers nothing: then the selection is meant.
+    if (!item && !link && scheme.EditState != EditGroupChosen) {
+        item = scheme.Selected.item;
+        link = scheme.Selected.link;
+    }
+    if (item) {
         scheme.touchValue(item);
         item->Custom = 0;
         scheme.setIsCust(item, 0);
         item->Value = 0;
-    } else if (scheme.HoverKind == HoverLink && scheme.Hovered.link) {
-        scheme.setCoefficient(scheme.Hovered.link, 0);
+    } else if (link) {
+        scheme.setCoefficient(link, 0);
     }
     scheme.SchemeChanged = true;
     ++scheme.RedrawRequests;
@@ -59,7 +65,8 @@ void chooseDefaultLogic(Scheme& scheme, DefaultLogic logic) {
     }
 }
 
-void toggleMovement(Evaluation& eval) {
+void toggleMovement(Scheme& scheme, Evaluation& eval) {
+    scheme.journal().endDrift();
     eval.MovementOn = !eval.MovementOn;
 }
 

@@ -23,16 +23,19 @@ void teachCommand(Scheme& scheme, Evaluation& eval, const StepHooks& hooks);
 // coefficients and the traces themselves stay; SchemeChanged is left as it is.
 void resetValues(Scheme& scheme, Evaluation& eval);
 
-// aResetPoint: zeroes the object under the pointer (Hovered, as HoverKind tells): an item's
-// Custom, IsCust and Value, or a link's coefficient. The window repaints at once after it.
-void zeroHovered(Scheme& scheme);
+// aResetPoint: zeroes the object under the pointer (Hovered, as HoverKind tells), else the
+// item or link selected last (a press on empty canvas, such as the right click that opens
+// the menu, keeps it as Selected): an item's Custom, IsCust and Value, or a link's
+// coefficient. The window repaints at once after it.
+void zeroPointed(Scheme& scheme);
 
 // The hidden "Значения" entries: the logic type that new items get.
 enum class DefaultLogic { Boolean, Fuzzy, Real };
 void chooseDefaultLogic(Scheme& scheme, DefaultLogic logic);
 
-// aAlign: movement mode on or off.
-void toggleMovement(Evaluation& eval);
+// aAlign: movement mode on or off. What the mode moved since it was switched on (or since the
+// last edit) becomes one undo step.
+void toggleMovement(Scheme& scheme, Evaluation& eval);
 // aShowValues: the painter's number display; a repaint is requested (and the window
 // repaints at once).
 void toggleShowValues(Scheme& scheme, Evaluation& eval);

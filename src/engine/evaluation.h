@@ -4,6 +4,8 @@
 
 #include "engine/step_cache.h"
 
+#include <cstdint>
+
 namespace lumeris {
 
 struct Evaluation {
@@ -13,6 +15,7 @@ struct Evaluation {
 
     bool Running = true; // the run toggle, menu item mRunning
     int TickCount = 100;
+    std::uint64_t StepsRun = 0; // steps since the scheme was opened, for the status bar
     bool BlinkPhase = true;
     bool MovementOn = false;
     bool ShowValues = false;  // mShowValues

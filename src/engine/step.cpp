@@ -128,6 +128,9 @@ bool propagationStep(Scheme& scheme, Evaluation& eval, bool repaintAfter, bool f
         cache.PlanBuilt = cache.PlanBuilt && cache.Steady;
         cache.Stamp = scheme.changeStamp();
     }
+    ++eval.StepsRun;
+    if (hooks.stepped)
+        hooks.stepped();
     if (scheme.SchemeChanged)
         ++scheme.RedrawRequests;
     if (repaintAfter && hooks.repaintItems)

@@ -17,6 +17,7 @@ struct StepHooks {
     std::function<void()> repaintItems;     // Repaint with ItemsOnly set, for repaint-after
     std::function<void()> processMessages;  // let the window system process pending messages
     std::function<bool()> panelVisible;     // the properties panel is shown (empty: it is not)
+    std::function<void()> stepped; // after a step that ran, its values final, before its repaint
 };
 
 // Runs one step when it is due: SchemeChanged set, no mouse button held, no step in

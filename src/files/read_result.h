@@ -10,7 +10,7 @@ namespace lumeris {
 
 struct ReadResult {
     bool ok = true;
-    int line = 0; // as the reader in use counts lines
+    int line = 0; // counted from 1, as the user's editor counts them
     UserText message;
 
     static ReadResult success() { return {}; }

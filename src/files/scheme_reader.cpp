@@ -40,7 +40,8 @@ class SchemeReader {
         } catch (const DataError& error) {
             if (journal_)
                 journal_->undo(scheme_, doc_);
-            return ReadResult::dataError(error.line);
+            // The cursor counts from 0; the user's editor counts from 1.
+            return ReadResult::dataError(error.line + 1);
         } catch (...) {
             // Failures that are not data errors (a picture loader's, say) go on to the general
             // error report, but a paste still takes back what it added.

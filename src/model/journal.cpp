@@ -22,13 +22,48 @@ void Journal::setRecording(bool on) {
 }
 
 void Journal::startReporting() {
-    if (!open_.empty() || undone_.empty())
+    endDrift(); // the run ends before the edit, so that its step holds the places it left
+    if (!open_.empty())
         return;
+    forgetUndone();
+}
+
+void Journal::forgetUndone() {
     for (Step& step : undone_) {
         bytes_ -= step.bytes;
         release(step, false);
     }
     undone_.clear();
+}
+
+void Journal::noteDrift(Scheme& scheme) {
+    if (!recording())
+        return;
+    if (!open_.empty()) {
+        for (CPoint* p = scheme.ItemList; p; p = p->Next)
+            if (wants(p->JournalStamp))
+                noteItem(p, false);
+        return;
+    }
+    if (drifting_)
+        return;
+    drifting_ = true;
+    for (CPoint* p = scheme.ItemList; p; p = p->Next)
+        drift_.items.push_back({p, false, fieldsOf(p), {}});
+}
+
+void Journal::endDrift() {
+    if (!drifting_)
+        return;
+    drifting_ = false;
+    Step run = std::exchange(drift_, {});
+    settle(run);
+    if (run.empty())
+        return;
+    forgetUndone();
+    bytes_ += run.bytes;
+    done_.push_back(std::move(run));
+    keepWithinLimits();
 }
 
 void Journal::add(Op op) {
@@ -142,6 +177,8 @@ void Journal::endStep() {
     if (open_.empty())
         return;
     settle(open_);
+    if (!open_.empty())
+        ++edits_;
     // Text joining the last step needs no step of its own: that step holds the text before both.
     if (!open_.empty() && !joinsLast(open_)) {
         bytes_ += open_.bytes;
@@ -162,6 +199,7 @@ void Journal::keepWithinLimits() {
 }
 
 void Journal::undo(Scheme& scheme) {
+    endDrift();
     endStep();
     if (done_.empty())
         return;
@@ -169,11 +207,13 @@ void Journal::undo(Scheme& scheme) {
     done_.pop_back();
     undoStep(scheme, step);
     undone_.push_back(std::move(step));
+    ++edits_;
     ++serial_;
     sealed_ = true;
 }
 
 void Journal::redo(Scheme& scheme) {
+    endDrift();
     endStep();
     if (undone_.empty())
         return;
@@ -181,6 +221,7 @@ void Journal::redo(Scheme& scheme) {
     undone_.pop_back();
     redoStep(scheme, step);
     done_.push_back(std::move(step));
+    ++edits_;
     ++serial_;
     sealed_ = true;
 }
@@ -288,6 +329,8 @@ void Journal::clear() {
     done_.clear();
     undone_.clear();
     open_ = {};
+    drift_ = {};
+    drifting_ = false;
     bytes_ = 0;
     ++serial_;
     sealed_ = false;

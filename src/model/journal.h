@@ -44,12 +44,28 @@ class Journal {
     // Forgets every step, freeing the objects that only the history kept.
     void clear();
 
-    bool canUndo() const { return !done_.empty() || !open_.empty(); }
+    bool canUndo() const { return !done_.empty() || !open_.empty() || drifting_; }
     bool canRedo() const { return !undone_.empty() && open_.empty(); }
     void undo(Scheme& scheme);
     void redo(Scheme& scheme);
 
+    // Movement mode moves the items between events without reporting them. Called before each
+    // of its steps: while an edit is going on, what moves belongs to that edit; otherwise the
+    // places are kept from the first step on, and the run up to endDrift, the next edit or an
+    // undo becomes one step of its own.
+    void noteDrift(Scheme& scheme);
+    // Movement mode switched off (or on): the run so far becomes its step.
+    void endDrift();
+
     std::size_t steps() const { return done_.size(); }
+
+    // Counts every edit made, undone or redone; a saved scheme remembers the count it had.
+    std::uint64_t edits() const { return edits_; }
+    // Whether an edit may have happened since edits() was `mark`: one made, undone or redone,
+    // or one still going on. Without recording nothing can tell, so the answer is yes.
+    bool changedSince(std::uint64_t mark) const {
+        return !recording_ || edits_ != mark || !open_.empty();
+    }
     std::size_t bytes() const { return bytes_; }
 
     // The history keeps at most this many steps and about this many bytes, dropping the oldest.
@@ -153,6 +169,7 @@ class Journal {
     void add(Op op);
     // Before anything new is reported, the undone steps can no longer be redone.
     void startReporting();
+    void forgetUndone();
     // The open step's fields after the action, keeping only what it changed.
     void settle(Step& step);
     bool joinsLast(const Step& step) const;
@@ -172,8 +189,11 @@ class Journal {
     std::deque<Step> done_;
     std::vector<Step> undone_;
     Step open_;
+    Step drift_;            // while drifting_, every item with its fields from before the run
+    bool drifting_ = false; // only while open_ is empty: the next report ends the run
     std::size_t bytes_ = 0;
     std::uint32_t serial_ = 1; // the open step's stamp; objects reported in it carry it
+    std::uint64_t edits_ = 0;
     bool recording_ = false;
     bool replaying_ = false;
     bool sealed_ = false;

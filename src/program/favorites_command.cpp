@@ -20,4 +20,13 @@ void aAddFavoritesExecute(World& world, UserDialogs& dialogs, const std::filesys
     ++world.scheme.RedrawRequests;
 }
 
+void addFavoritesFolder(World& world, UserDialogs& dialogs, const std::filesystem::path& home) {
+    const std::int32_t x = ToWorldX(world.view, world.input.LastMouseX);
+    const std::int32_t y = ToWorldY(world.view, world.input.LastMouseY);
+    if (const auto chosen =
+            dialogs.openFile(OpenDialogKind::Folder, favoritesFolder(home).string()))
+        importFavorites(world.scheme, *chosen, x, y);
+    ++world.scheme.RedrawRequests;
+}
+
 } // namespace lumeris

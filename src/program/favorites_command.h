@@ -16,4 +16,7 @@ std::filesystem::path favoritesFolder(const std::filesystem::path& home);
 // Creates nothing when the dialog is cancelled; requests a repaint either way.
 void aAddFavoritesExecute(World& world, UserDialogs& dialogs, const std::filesystem::path& home);
 
+// The same import of a folder the user picks as a folder (the menu bar's entry).
+void addFavoritesFolder(World& world, UserDialogs& dialogs, const std::filesystem::path& home);
+
 } // namespace lumeris

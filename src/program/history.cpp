@@ -11,6 +11,8 @@ void replayEdit(World& world, void (Journal::*replay)(Scheme&)) {
         return;
     Scheme& scheme = world.scheme;
     scheme.completeViewSwitch();
+    // Movement mode would scatter the places undo gives back at once.
+    world.eval.MovementOn = false;
     (scheme.journal().*replay)(scheme);
     scheme.Selected.clear();
     scheme.EditState = EditIdle;

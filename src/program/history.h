@@ -15,7 +15,7 @@ bool editInProgress(const World& world);
 void endEditStep(World& world);
 
 // Ctrl+Z and Ctrl+Y. They do nothing while an edit is going on. The selection and the name
-// editor go: what they showed may be gone.
+// editor go: what they showed may be gone. Movement mode ends.
 void undoEdit(World& world);
 void redoEdit(World& world);
 

@@ -84,7 +84,8 @@ bool AddressOpener::openWebAddress(const std::string& url, const std::string& na
     world_.eval.TickCount = 0;
     if (endsInTxt(url))
         return fetchScheme(url, name);
-    services_.shell.open(cp1251ToUtf8(url));
+    const std::string address = cp1251ToUtf8(url);
+    services_.shell.open(address, reportFailure(address));
     return true;
 }
 
@@ -107,8 +108,7 @@ bool AddressOpener::fetchScheme(const std::string& url, const std::string& name)
             services_.dialogs.message(failureText(outcome_), "Lumeris", MessageIcon::Error);
         return false;
     }
-    workflow_.Jump(file);
-    return true;
+    return workflow_.Jump(file);
 }
 
 void AddressOpener::IdHTTP1WorkEnd(const HttpOutcome& outcome) {
@@ -117,9 +117,7 @@ void AddressOpener::IdHTTP1WorkEnd(const HttpOutcome& outcome) {
 }
 
 bool AddressOpener::openFile(const std::string& url) {
-    std::string file = cp1251ToUtf8(url);
-    if (!exists(file) && !services_.programFolder.empty())
-        file = services_.programFolder + "/" + file;
+    const std::string file = fileNamed(cp1251ToUtf8(url));
     if (!endsInTxt(url)) {
         toShell(file);
         return true;
@@ -131,15 +129,39 @@ bool AddressOpener::openFile(const std::string& url) {
         return false;
     }
     if (start == "Lumeris ")
-        workflow_.Jump(file);
-    else
-        toShell(file);
+        return workflow_.Jump(file);
+    toShell(file);
     return true;
+}
+
+// A relative name is the scheme's own first (schemes link to their neighbours), then the
+// current folder's, then the program's.
+std::string AddressOpener::fileNamed(const std::string& name) const {
+    const std::filesystem::path given(name);
+    if (given.is_relative() && !world_.doc.FileName.empty()) {
+        const std::filesystem::path beside =
+            std::filesystem::path(world_.doc.FileName).parent_path() / given;
+        if (exists(beside.string()))
+            return beside.string();
+    }
+    if (!exists(name) && !services_.programFolder.empty())
+        return services_.programFolder + "/" + name;
+    return name;
 }
 
 void AddressOpener::toShell(const std::string& file) {
     world_.eval.TickCount = 0;
-    services_.shell.openFile(file);
+    services_.shell.openFile(file, reportFailure(file));
+}
+
+// The failure may come after this opener returned, when the scheme has changed: the message
+// names the address it was given.
+ShellFailure AddressOpener::reportFailure(const std::string& address) {
+    return [this, address](const std::string& reason) {
+        services_.dialogs.message(
+            userText("Addresses", "Cannot open %1: %2").arg(address).arg(reason), "Lumeris",
+            MessageIcon::Error);
+    };
 }
 
 void AddressOpener::cancel() {

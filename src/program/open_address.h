@@ -43,7 +43,9 @@ class AddressOpener {
     bool openWebAddress(const std::string& url, const std::string& name);
     bool fetchScheme(const std::string& url, const std::string& name);
     bool openFile(const std::string& url);
+    std::string fileNamed(const std::string& name) const;
     void toShell(const std::string& file);
+    ShellFailure reportFailure(const std::string& address);
     void IdHTTP1WorkEnd(const HttpOutcome& outcome);
 
     World& world_;

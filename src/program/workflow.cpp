@@ -71,14 +71,17 @@ Workflow::Workflow(World& world, UserDialogs& dialogs, WorkflowHooks hooks, Pict
 
 void Workflow::Open() {
     world_.eval.Running = false;
+    world_.eval.StepsRun = 0;
     world_.eval.MovementOn = false;
     const OpenResult opened = openSchemeFile(fullName(world_.doc.FileName), world_.scheme,
                                              world_.view, world_.doc, pictures_);
+    markSaved();
     if (!opened.read && opened.which != OpenCase::Invalid)
         return openFailedOnData(opened.message);
+    world_.trend.restart(world_.scheme);
     switch (opened.which) {
     case OpenCase::Legacy:
-        setTitle(titleFor(world_.doc.FileName));
+        showFileTitle();
         world_.eval.Running = true;
         ++world_.scheme.RedrawRequests;
         dialogs_.message(opened.message, "Lumeris", MessageIcon::Warning);
@@ -88,7 +91,7 @@ void Workflow::Open() {
         setTitle(newFileTitle());
         break;
     case OpenCase::Current:
-        setTitle(titleFor(world_.doc.FileName));
+        showFileTitle();
         world_.eval.Running = true;
         if (hooks_.pointerNudge)
             hooks_.pointerNudge();
@@ -97,11 +100,33 @@ void Workflow::Open() {
     }
 }
 
-// A data error ends the program after its message.
+// What the reader got before the error is dropped, and without a name no save can write over
+// the broken file: the user may fix it and open it again.
 void Workflow::openFailedOnData(const UserText& message) {
+    {
+        const Journal::Quiet quiet(world_.scheme.journal());
+        world_.scheme.empty();
+    }
+    world_.doc.FileName.clear();
+    setTitle(newFileTitle());
+    ++world_.scheme.RedrawRequests;
     dialogs_.message(message, "", MessageIcon::None);
-    if (hooks_.endProgram)
-        hooks_.endProgram(1);
+}
+
+void Workflow::OpenOrStart() {
+    std::error_code error;
+    const std::string& name = world_.doc.FileName;
+    if (name.empty() || std::filesystem::exists(name, error))
+        return Open();
+    world_.doc.FileName = fullName(name);
+    setTitle(titleFor(world_.doc.FileName));
+    world_.eval.Running = true;
+    markSaved();
+    ++world_.scheme.RedrawRequests;
+}
+
+void Workflow::markSaved() {
+    savedEdits_ = world_.scheme.journal().edits();
 }
 
 bool Workflow::Save() {
@@ -110,7 +135,7 @@ bool Workflow::Save() {
     CPoint* remembered = scheme.CurrentView;
     showBaseView(scheme);
     if (world_.doc.FileName.empty()) {
-        const auto chosen = dialogs_.openFile(OpenDialogKind::Scheme, DialogFolder);
+        const auto chosen = dialogs_.saveFile(DialogFolder);
         if (!chosen) {
             showView(scheme, remembered);
             return false;
@@ -119,7 +144,8 @@ bool Workflow::Save() {
     }
     const bool written = writeFile();
     if (written) {
-        setTitle(titleFor(world_.doc.FileName));
+        markSaved();
+        showFileTitle();
         followSavedFolder();
     }
     showView(scheme, remembered);
@@ -150,16 +176,24 @@ void Workflow::followSavedFolder() {
         hooks_.setCurrentFolder(DialogFolder);
 }
 
-void Workflow::Jump(const std::string& target) {
-    jump(fullName(target), true);
+bool Workflow::saveIfEdited() {
+    return !world_.scheme.journal().changedSince(savedEdits_) || Save();
 }
 
-void Workflow::jump(const std::string& target, bool mayReturn) {
+bool Workflow::Jump(const std::string& target) {
+    return jump(fullName(target), true);
+}
+
+bool Workflow::jump(const std::string& target, bool mayReturn) {
+    const bool wasRunning = world_.eval.Running;
     world_.eval.Running = false;
     {
         BusyGuard busy(world_.scheme);
-        const std::string previous = world_.doc.FileName;
-        Save();
+        if (!saveIfEdited()) {
+            world_.eval.Running = wasRunning;
+            return false;
+        }
+        const std::string previous = world_.doc.FileName; // an untitled scheme was just named
         world_.scheme.empty();
         world_.doc.FileName = target;
         Open();
@@ -171,6 +205,19 @@ void Workflow::jump(const std::string& target, bool mayReturn) {
     }
     ++world_.scheme.RedrawRequests;
     repaintNow();
+    return true;
+}
+
+// The address of a file in the scheme's folder or below is written relative to that folder,
+// so that the two schemes still find each other when the folder moves.
+std::string Workflow::addressFrom(const std::string& schemeFile, const std::string& target) {
+    if (schemeFile.empty())
+        return target;
+    const std::filesystem::path relative =
+        std::filesystem::path(target).lexically_relative(folderOf(schemeFile));
+    if (relative.empty() || *relative.begin() == "..")
+        return target;
+    return relative.string();
 }
 
 void Workflow::aNew() {
@@ -179,25 +226,31 @@ void Workflow::aNew() {
     if (!chosen)
         return;
     const std::string next = fullName(*chosen);
-    const std::string previous = world_.doc.FileName;
     Scheme& scheme = world_.scheme;
     ViewState& view = world_.view;
 
+    scheme.journal().endStep(); // a failed save takes back the way forward alone
     CPoint* forward =
         scheme.createItem(utf8ToCp1251(baseName(next)), ToWorldX(view, world_.input.LastMouseX),
                           ToWorldY(view, world_.input.LastMouseY));
-    forward->url = utf8ToCp1251(next);
-    Save();
+    forward->url = utf8ToCp1251(addressFrom(world_.doc.FileName, next));
+    if (!Save()) {
+        dropItem(forward);
+        return;
+    }
+    const std::string previous = world_.doc.FileName;
     scheme.empty();
+    world_.eval.StepsRun = 0;
     const Journal::Quiet quiet(scheme.journal()); // the new scheme's start is no edit
     world_.doc.FileName = next;
 
     CPoint* back = scheme.createItem(utf8ToCp1251(baseName(previous)), 0, 0);
-    back->url = utf8ToCp1251(previous);
+    back->url = utf8ToCp1251(addressFrom(next, previous));
     CPoint* created = scheme.createItem(utf8ToCp1251(baseName(next)), 256, 64);
     scheme.Selected = {created, nullptr};
     scheme.EditState = EditItemSelected;
     created->text = utf8ToCp1251("Created " + call(hooks_.shortDate) + " by " + logon);
+    world_.trend.restart(scheme);
 
     view.ZoomLevel = 6;
     view.Scale = 0.5f;
@@ -206,6 +259,16 @@ void Workflow::aNew() {
     Save();
     ++scheme.RedrawRequests;
     repaintNow();
+}
+
+// Takes an item the current action made back out, leaving no undo step behind.
+void Workflow::dropItem(CPoint* item) {
+    Scheme& scheme = world_.scheme;
+    if (scheme.journal().recording()) {
+        scheme.journal().rollback(scheme);
+        return;
+    }
+    scheme.destroyItem(item);
 }
 
 void Workflow::aOpen() {
@@ -228,21 +291,27 @@ void Workflow::aSaveAs() {
 }
 
 bool Workflow::aExit() {
-    const bool saved = Save();
+    exitSaved_ = saveIfEdited();
     world_.scheme.RedrawRequests = 0;
-    return saved;
+    return exitSaved_;
 }
 
 bool Workflow::closeQuery() {
-    if (world_.doc.FileName.empty() && !world_.scheme.ItemList)
+    if (exitSaved_ || (world_.doc.FileName.empty() && !world_.scheme.ItemList))
         return true;
-    return Save();
+    return saveIfEdited();
 }
 
 void Workflow::setTitle(const UserText& title) {
     Title = title;
     if (hooks_.setTitle)
         hooks_.setTitle(title);
+}
+
+void Workflow::showFileTitle() {
+    setTitle(titleFor(world_.doc.FileName));
+    if (hooks_.fileShown)
+        hooks_.fileShown(world_.doc.FileName);
 }
 
 void Workflow::repaintNow() {

@@ -8,6 +8,7 @@
 #include "model/document.h"
 #include "model/scheme.h"
 #include "props/panel_state.h"
+#include "trend/value_trend.h"
 #include "view/view_state.h"
 
 namespace lumeris {
@@ -19,6 +20,7 @@ struct World {
     Interaction input;
     Document doc;
     PanelState panel; // the properties panel and the two editor windows
+    ValueTrend trend; // the values of the last steps, for the chart
 };
 
 } // namespace lumeris

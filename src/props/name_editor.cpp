@@ -84,8 +84,10 @@ void memoTextChange(Props& p, const std::string& text) {
             crlf += c;
     }
     p.panel.Memo = crlf;
-    if (p.scheme.EditState == EditItemSelected && p.scheme.Selected.item)
+    if (memoHasReceiver(p))
         p.scheme.setText(p.scheme.Selected.item->text, crlf);
+    else
+        hideTextWindow(p); // no item would keep what is typed
 }
 
 void memoTextEnter(Props& p) {

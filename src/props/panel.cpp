@@ -72,18 +72,8 @@ void showOnce(Props& p) {
         p.panel.Focus = FocusRequest::Name;
 }
 
-void normalise(Scheme& scheme, CPoint* item) {
-    if (item->Type != TypeBoolean)
-        return;
-    const float custom = item->Custom >= 0 ? 1.0f : -1.0f;
-    if (item->Custom != custom)
-        scheme.touch(item), item->Custom = custom;
-    setAndOr(scheme, item, item->AndOr >= 0.5f ? 1.0f : 0.0f);
-}
-
 void refreshItem(Props& p, CPoint* item) {
     PanelState& panel = p.panel;
-    normalise(p.scheme, item);
     panel.LogicType = item->Type <= TypeProjection ? item->Type : -1;
     place(p, ToScreenX(p.view, float(item->X)) + 8, ToScreenY(p.view, float(item->Y)) + 10);
     panel.KnobLeft = {knobLeft((item->Value + 1) / 2), knobLeft(item->AndOr),
@@ -102,6 +92,7 @@ void refreshItem(Props& p, CPoint* item) {
     panel.StayOnTop = !panel.TextVisible;
     showOnce(p);
     panel.Memo = item->text;
+    panel.MemoFor = item;
     panel.PhotoDown = item->PhotoImage != nullptr;
 }
 
@@ -132,6 +123,31 @@ std::optional<float> readInLocale(std::string text, char decimalPoint) {
 
 } // namespace
 
+void normaliseBoolean(Scheme& scheme, CPoint* item) {
+    if (item->Type != TypeBoolean)
+        return;
+    const float custom = item->Custom >= 0 ? 1.0f : -1.0f;
+    if (item->Custom != custom)
+        scheme.touch(item), item->Custom = custom;
+    setAndOr(scheme, item, item->AndOr >= 0.5f ? 1.0f : 0.0f);
+}
+
+bool memoHasReceiver(const Props& p) {
+    const Scheme& scheme = p.scheme;
+    return scheme.EditState == EditItemSelected && scheme.Selected.item &&
+           scheme.Selected.item == p.panel.MemoFor;
+}
+
+void followSelectionInMemo(Props& p) {
+    const Scheme& scheme = p.scheme;
+    if (scheme.EditState == EditItemSelected && scheme.Selected.item) {
+        p.panel.Memo = scheme.Selected.item->text;
+        p.panel.MemoFor = scheme.Selected.item;
+    } else {
+        hideTextWindow(p);
+    }
+}
+
 std::string formatPanelNumber(float value, char decimalPoint) {
     std::string text = formatReal(value);
     std::replace(text.begin(), text.end(), '.', decimalPoint);
@@ -153,6 +169,7 @@ void RefreshPropertiesPanel(Props& p) {
     if (scheme.MouseButtonState == 0 || p.input.PopupShown || p.input.LinkDragging ||
         scheme.Selected.empty()) {
         hidePanel(p);
+        followSelectionInMemo(p);
         return;
     }
     if (scheme.BusyDepth > 0)
@@ -184,6 +201,7 @@ void iCbMouseUp(Props& p) {
         p.panel.CheckLook = PanelState::Check::Unticked;
         item->Custom = 0;
     }
+    normaliseBoolean(p.scheme, item);
     p.scheme.SchemeChanged = true;
     ++p.scheme.RedrawRequests;
 }
@@ -199,6 +217,7 @@ void ePropCustomChange(Props& p, const std::string& text) {
         setIsCust(p.scheme, item, 0);
     else if (item->Type != TypeBoolean)
         setIsCust(p.scheme, item, 1);
+    normaliseBoolean(p.scheme, item);
 }
 
 void FormMouseWheel(Props& p, int delta) {
@@ -208,6 +227,7 @@ void FormMouseWheel(Props& p, int delta) {
         scheme.touchValue(item);
         setIsCust(scheme, item, 1);
         item->Custom = std::clamp(item->Custom + step, -1.0f, 1.0f);
+        normaliseBoolean(scheme, item);
         assign(scheme, item, item, item->Custom);
     } else if (CLink* const link = scheme.Selected.link) {
         scheme.setCoefficient(link, std::clamp(link->Value + step, -1.0f, 1.0f));
@@ -253,11 +273,13 @@ void SetLogicType(Props& p, std::uint8_t type) {
     if (!item)
         return;
     p.scheme.changeType(item, type); // drops the view when a projection stops being one
+    normaliseBoolean(p.scheme, item);
     showPanel(p);
 }
 
 void tbTextClick(Props& p) {
     showTextWindow(p);
+    followSelectionInMemo(p);
     p.panel.Focus = FocusRequest::Memo;
 }
 

@@ -29,8 +29,18 @@ struct Props {
     PanelEnv env;
 };
 
-// Shows, fills and places the panel for Selected, or hides it.
+// Shows, fills and places the panel for Selected, or hides it. It only shows the model: a
+// refresh writes nothing into it.
 void RefreshPropertiesPanel(Props& p);
+
+// A Boolean item's fixed value is -1 or 1 and its combination 0 or 1; the panel's handlers
+// that set them round them so.
+void normaliseBoolean(Scheme& scheme, CPoint* item);
+// The text window shows the selected item's comment, or nothing: with no item selected it
+// is hidden.
+void followSelectionInMemo(Props& p);
+// The item the memo was filled for is still the selected item, which so receives its text.
+bool memoHasReceiver(const Props& p);
 
 // "0.0000" with the locale's decimal point.
 std::string formatPanelNumber(float value, char decimalPoint);

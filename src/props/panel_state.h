@@ -68,7 +68,8 @@ struct PanelState {
 
     // The text window (frmProp2).
     bool TextVisible = false;
-    std::string Memo; // memoText, lines joined by CR LF
+    std::string Memo;              // memoText, lines joined by CR LF
+    const void* MemoFor = nullptr; // the item Memo was filled for
 
     bool ShortcutsSuspended = false;
     FocusRequest Focus = FocusRequest::None;

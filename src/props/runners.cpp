@@ -48,6 +48,8 @@ void moveKnob(Props& p, int bar, int x) {
                 iCbMouseUp(p);
             }
         }
+        if (bar != 0)
+            normaliseBoolean(scheme, item);
     } else if (scheme.EditState == EditLinkSelected && scheme.Selected.link && bar == 0) {
         scheme.setCoefficient(scheme.Selected.link, 2 * r - 1);
         panel.ValueText = formatPanelNumber(scheme.Selected.link->Value, p.env.DecimalPoint);

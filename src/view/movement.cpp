@@ -33,6 +33,7 @@ std::int32_t advance(std::int32_t coordinate, float velocity) {
 void MovementStep::run(Scheme& scheme, float scale, std::int32_t width) {
     if (scheme.BusyDepth >= 2)
         return;
+    scheme.journal().noteDrift(scheme);
     {
         BusyGuard busy(scheme);
         n_ = static_cast<float>(1 + scheme.ItemCount);

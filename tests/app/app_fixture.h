@@ -28,22 +28,24 @@ struct AppTest : ::testing::Test {
     RecordingEnd end;
     TextClipboard clipboard;
     LanguageChoice language;
+    QPrinter* printer = nullptr; // the print commands' printer; set before start
     std::unique_ptr<Application> app;
     // Saving moves the process's current folder; the scratch folder goes away after the test.
     const std::filesystem::path startFolder = std::filesystem::current_path();
     ~AppTest() override { std::filesystem::current_path(startFolder); }
 
-    void start(const std::string& fileName) {
+    void start(const std::string& fileName, bool createMissing = false) {
         MainServices services{dialogs,
                               shell,
                               end,
-                              nullptr,
+                              printer,
                               [] { return std::string("anna"); },
                               [] { return std::string("08.12.2026"); },
                               &clipboard,
                               {},
+                              nullptr,
                               language};
-        app = std::make_unique<Application>(world, services, fileName);
+        app = std::make_unique<Application>(world, services, fileName, createMissing);
     }
     std::string path(const std::string& name) const { return (dir / name).string(); }
     TfrmMain& main() { return app->frmMain; }

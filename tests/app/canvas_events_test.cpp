@@ -69,7 +69,7 @@ TEST_F(CanvasTest, CopyAndPasteGoThroughTheClipboardAndABadFragmentIsOnlyReporte
     main().action("aPaste")->trigger();
     EXPECT_EQ(world.scheme.ItemCount, 3);
     ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_EQ(dialogs.messages.back().text, "Error in data, line 2");
+    EXPECT_EQ(dialogs.messages.back().text, "Error in data, line 3");
     EXPECT_EQ(dialogs.messages.back().caption, "");
     EXPECT_EQ(end.ended, 0);
 }

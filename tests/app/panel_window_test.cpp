@@ -1,6 +1,8 @@
 #include "app_fixture.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -39,6 +41,18 @@ TEST_F(PanelWindowTest, PanelAndTextWindowHoldTheShortcutsTogether) {
     app->frmProp2.close();
     EXPECT_EQ(shortcut("aDelete"), "Del");
     EXPECT_EQ(shortcut("aPaste"), "Ctrl+V");
+}
+
+// With the name field focused, Ctrl+A is the window's "Центрировать"; the editing keys the
+// panel takes away stay the field's.
+TEST_F(PanelWindowTest, WindowShortcutsReachThroughTheNameField) {
+    for (auto [key, fieldKeeps] :
+         {std::pair{Qt::Key_A, false}, {Qt::Key_C, true}, {Qt::Key_V, true}, {Qt::Key_X, true}}) {
+        QKeyEvent override(QEvent::ShortcutOverride, key, Qt::ControlModifier);
+        override.setAccepted(false);
+        QCoreApplication::sendEvent(app->frmProp.ePropName, &override);
+        EXPECT_EQ(override.isAccepted(), fieldKeeps) << key;
+    }
 }
 
 } // namespace

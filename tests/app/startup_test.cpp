@@ -51,6 +51,14 @@ TEST_F(AppTest, StartsWithAnEmptySchemeWhenLumerisTxtIsMissing) {
     EXPECT_TRUE(world.doc.FileName.empty());
 }
 
+// A name given on the command line for a file that does not exist yet is the new scheme's.
+TEST_F(AppTest, StartsANamedEmptySchemeForAMissingFileGivenByName) {
+    start(path("new.txt"), true);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(main().windowTitle(), "new - Lumeris");
+    EXPECT_EQ(world.doc.FileName, path("new.txt"));
+}
+
 TEST_F(AppTest, TextWindowSitsItsOuterHeightAndAHundredAboveTheScreenBottom) {
     start(path("missing.txt"));
     app->frmProp2.show();
@@ -82,7 +90,9 @@ TEST_F(AppTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
                     {"aUnite", "Объединить точки", ""},
                     {"aUndo", "Отменить", "Ctrl+Z"},
                     {"aRedo", "Повторить", "Ctrl+Y"},
-                    {"aLoops", "Петли и связи...", ""}};
+                    {"aLoops", "Петли и связи...", ""},
+                    {"aImport", "Импорт...", ""},
+                    {"aExport", "Экспорт...", ""}};
     for (const auto& row : expected) {
         QAction* action = main().action(row.name);
         ASSERT_NE(action, nullptr) << row.name;
@@ -93,7 +103,7 @@ TEST_F(AppTest, ActionsCarryTheirCaptionsHintsAndShortcuts) {
               QString::fromUtf8("Подстроить коэффициенты связей"));
     EXPECT_EQ(main().action("aDelete")->toolTip(), QString::fromUtf8("Удалить -  (Del)"));
     EXPECT_EQ(main().action("aRedo")->shortcuts().value(1), QKeySequence("Ctrl+Shift+Z"));
-    EXPECT_EQ(main().actions().size(), 29);
+    EXPECT_EQ(main().actions().size(), 34 + 7); // and those that came with the menu bar
 }
 
 QStringList texts(const QMenu* menu) {
@@ -107,17 +117,18 @@ TEST_F(AppTest, ContextMenuIsInItsOrderWithHiddenSubmenus) {
     start(path("none.txt"));
     QMenu* menu = main().menu();
     EXPECT_EQ(texts(menu),
-              QString::fromUtf8("Файл|Правка|Misc|-|Выполнять|Шаг|Обнулить точку|Сброс значений|"
-                                "Обучить|Инвентировать связи|Значения|-|Рисунок...|Числа|"
-                                "Трассировка|Линии|Названия |-|Петли и связи...")
+              QString::fromUtf8(
+                  "Файл|Правка|Misc|-|Выполнять|Шаг|Обнулить точку|Сброс значений|"
+                  "Обучить|Инвентировать связи|Значения|-|Рисунок...|Числа|"
+                  "Трассировка|График значений|Линии|Названия |Показать всё|-|Петли и связи...")
                   .split('|'));
     const QList<QAction*> top = menu->actions();
     EXPECT_FALSE(top[2]->isVisible());  // Misc
     EXPECT_FALSE(top[10]->isVisible()); // Значения
     EXPECT_EQ(texts(top[0]->menu()),
-              QString::fromUtf8("Новая схема...|Открыть...|Сохранить|Сохранить как...|-|"
-                                "Печать...|Выйти без сохранения|-|Язык / Language|О программе...|-|"
-                                "Выход")
+              QString::fromUtf8("Новая схема...|Открыть...|Сохранить|Сохранить как...|Импорт...|"
+                                "Экспорт...|-|Печать...|Печать всей схемы...|Экспорт рисунка...|"
+                                "Выйти без сохранения|-|Язык / Language|О программе...|-|Выход")
                   .split('|'));
     EXPECT_EQ(texts(top[1]->menu()),
               QString::fromUtf8("Новая точка|Удалить|-|Вырезать|Копировать|Вставить|-|"
@@ -130,8 +141,8 @@ TEST_F(AppTest, ContextMenuIsInItsOrderWithHiddenSubmenus) {
     // Ticks: the fuzzy entry although new items are real, links and names shown.
     EXPECT_TRUE(top[10]->menu()->actions()[1]->isChecked());
     EXPECT_EQ(world.scheme.DefaultItemType, TypeReal);
-    EXPECT_TRUE(top[15]->isChecked());
     EXPECT_TRUE(top[16]->isChecked());
+    EXPECT_TRUE(top[17]->isChecked());
     EXPECT_FALSE(top[12]->isChecked());
 
     // The run entry follows the run toggle; opening the menu sets PopupShown.

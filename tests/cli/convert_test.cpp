@@ -95,7 +95,7 @@ TEST(Convert, ReadingErrorsExitWithTheirStatusAndWriteNoOutput) {
     const auto out = quoted(dir / "out.txt");
     const CliRun broken = runCli(dir, "convert " + quoted(dir / "broken.txt") + " -o " + out);
     EXPECT_EQ(broken.status, 2);
-    EXPECT_EQ(broken.err, "Error in data, line 7\n"); // the link caption is skipped unread
+    EXPECT_EQ(broken.err, "Error in data, line 8\n"); // the link caption is skipped unread
     const CliRun legacy = runCli(dir, "convert " + quoted(dir / "badlegacy.txt") + " -o " + out);
     EXPECT_EQ(legacy.status, 2);
     EXPECT_EQ(legacy.err, "Error in data, line 4\n");

@@ -76,7 +76,7 @@ TEST(CliPaste, ErrorsWriteNothingAndEndWithTheirStatus) {
     const std::string out = " -o " + (dir / "out.txt").string();
     const std::string err = " 2>" + (dir / "err.txt").string();
     EXPECT_EQ(pasteCli((dir / "broken.txt").string() + out + err), 2);
-    EXPECT_EQ(readFile(dir / "err.txt"), "Error in data, line 6\n");
+    EXPECT_EQ(readFile(dir / "err.txt"), "Error in data, line 7\n");
     EXPECT_EQ(pasteCli((dir / "plain.txt").string() + " --into " + (dir / "none.txt").string() +
                        out + err),
               3);

@@ -164,7 +164,7 @@ TEST_F(ClipboardCommands, AFragmentWithADataErrorLeavesTheSchemeAndReturnsTheMes
                                "caption\r\n7\t99\t1\t0\t\r\nViews\r\n";
     const ReadResult result = aPasteExecute(editor, broken);
     EXPECT_FALSE(result);
-    EXPECT_EQ(result.message, "Error in data, line 7");
+    EXPECT_EQ(result.message, "Error in data, line 8");
     EXPECT_EQ(a->Mark, 2);
     EXPECT_EQ(saved(), before);
     EXPECT_EQ(scheme.createItem("next", 0, 0)->id, 3);

@@ -220,7 +220,7 @@ TEST_F(GestureTest, ADoubleClickOnEmptyCanvasMakesExactlyOneItem) {
     // The toolkit's order: press, release, double click, the second press, the second release.
     press(60, 70);
     release(60, 70);
-    DXDraw1DblClick(editor);
+    DXDraw1DblClick(editor, ButtonLeft);
     press(60, 70);
     release(60, 70);
     ASSERT_EQ(scheme.ItemCount, 1);
@@ -231,9 +231,52 @@ TEST_F(GestureTest, ADoubleClickOnEmptyCanvasMakesExactlyOneItem) {
 
     press(60, 70);
     release(60, 70);
-    DXDraw1DblClick(editor); // on the selected item: its address, no new item
+    DXDraw1DblClick(editor, ButtonLeft); // on the selected item: its address, no new item
     EXPECT_EQ(scheme.ItemCount, 1);
     EXPECT_EQ(window.count("openAddress"), 1);
+}
+
+// The toolkit's order: press, release, double click, the second press, the second release.
+// Only the left button's double click acts, and a double click on a label does the label's
+// action once.
+TEST_F(GestureTest, ADoubleClickActsOnceAndOnlyForTheLeftButton) {
+    struct Case {
+        const char* what;
+        int button;
+        int x, y; // (100, 100) is the item, (120, 100) its label
+        const char* url;
+        int items, nameEditors, addresses;
+    };
+    for (const Case c : {Case{"right on empty canvas", ButtonRight, 400, 400, "", 1, 0, 0},
+                         {"middle on the item", ButtonMiddle, 100, 100, "www.a.ru", 1, 0, 0},
+                         {"left on the label", ButtonLeft, 120, 100, "", 1, 1, 0},
+                         {"left on an address's label", ButtonLeft, 120, 100, "www.a.ru", 1, 0, 1},
+                         {"left on the item", ButtonLeft, 100, 100, "www.a.ru", 1, 0, 1}}) {
+        scheme.empty();
+        scheme.EditState = EditIdle;
+        window.calls.clear();
+        scheme.createItem("Item", 100, 100)->url = c.url;
+        move(c.x, c.y);
+        press(c.x, c.y, c.button);
+        release(c.x, c.y, c.button);
+        DXDraw1DblClick(editor, c.button);
+        press(c.x, c.y, c.button);
+        release(c.x, c.y, c.button);
+        EXPECT_EQ(scheme.ItemCount, c.items) << c.what;
+        EXPECT_EQ(window.count("openNameEditor 120"), c.nameEditors) << c.what;
+        EXPECT_EQ(window.count("openAddress"), c.addresses) << c.what;
+    }
+}
+
+// Double click, type a name, Enter, then drag from where the pointer rests: the item moves.
+TEST_F(GestureTest, APressWithoutAMoveDragsTheItemNotTheView) {
+    CPoint* item = scheme.createItem("", 100, 100);
+    press(100, 100);
+    move(150, 100);
+    move(200, 120);
+    release(200, 120);
+    EXPECT_EQ(std::pair(item->X, item->Y), std::pair(200, 120));
+    EXPECT_EQ(std::pair(view.ScreenX, view.ScreenY), std::pair(0, 0));
 }
 
 TEST_F(GestureTest, CtrlPressTogglesVisibilityInTheViews) {
@@ -283,7 +326,9 @@ TEST_F(GestureTest, ShiftBandChoosesTheVisibleItemsInsideAndTheGroupMovesTogethe
     EXPECT_EQ(scheme.EditState, EditGroupChosen);
     EXPECT_EQ(a->Mark + b->Mark + hidden->Mark + outside->Mark, 4);
 
+    window.calls.clear();
     drag({{100, 100}, {110, 104}, {121, 108}}); // a is the anchor
+    EXPECT_EQ(window.count("repaintNow"), 2);   // every move of the group shows at once
     EXPECT_EQ(a->X, 120);
     EXPECT_EQ(a->Y, 108);
     EXPECT_EQ(b->X, 160);

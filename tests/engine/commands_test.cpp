@@ -87,28 +87,37 @@ TEST(Commands, ResetValuesStopsAndClearsValuesOnly) {
     EXPECT_EQ(boolean->Value, -1.0f);
 }
 
-TEST(Commands, ZeroTheHoveredObject) {
+TEST(Commands, ZeroTheHoveredObjectElseTheSelectedOne) {
     Fixed f;
     f.a->Value = 0.5f;
-    zeroHovered(f.s); // over empty canvas: nothing zeroed, still due and repainted
+    zeroPointed(f.s); // over empty canvas with nothing selected: still due and repainted
     EXPECT_EQ(f.a->IsCust, 1);
     EXPECT_TRUE(f.s.SchemeChanged);
     EXPECT_EQ(f.s.RedrawRequests, 1);
 
     f.s.Hovered.item = f.a;
     f.s.HoverKind = HoverItemName;
-    f.s.Selected.link = f.ab; // the selection is not what gets zeroed
-    zeroHovered(f.s);
+    f.s.Selected.link = f.ab; // the hovered object goes first
+    zeroPointed(f.s);
     EXPECT_EQ(f.a->IsCust, 0);
     EXPECT_EQ(f.a->Custom, 0.0f);
     EXPECT_EQ(f.a->Value, 0.0f);
     EXPECT_EQ(f.ab->Value, 0.5f);
 
     f.s.Hovered.clear();
+    f.s.HoverKind = HoverNothing;
+    f.s.EditState = EditIdle; // the right press on empty canvas that opened the menu
+    zeroPointed(f.s);
+    EXPECT_EQ(f.ab->Value, 0.0f);
+
+    f.s.setCoefficient(f.ab, 0.5f);
     f.s.Hovered.link = f.ab;
     f.s.HoverKind = HoverLink;
-    zeroHovered(f.s);
+    f.s.Selected = {f.a, nullptr};
+    f.a->Value = 0.5f;
+    zeroPointed(f.s);
     EXPECT_EQ(f.ab->Value, 0.0f);
+    EXPECT_EQ(f.a->Value, 0.5f);
 }
 
 TEST(Commands, TogglesAndDefaultType) {
@@ -128,7 +137,7 @@ TEST(Commands, TogglesAndDefaultType) {
     chooseDefaultLogic(f.s, DefaultLogic::Real);
     EXPECT_EQ(f.s.DefaultItemType, TypeReal);
 
-    toggleMovement(f.e);
+    toggleMovement(f.s, f.e);
     EXPECT_TRUE(f.e.MovementOn);
     const int redraws = f.s.RedrawRequests;
     toggleShowValues(f.s, f.e);

@@ -84,7 +84,7 @@ TEST(Open, DataErrorsComeBackWithTheirMessage) {
     const OpenResult a = current.open(dir / "a.txt");
     const OpenResult b = legacy.open(dir / "b.txt");
     EXPECT_EQ(a.which, OpenCase::Current);
-    EXPECT_EQ(a.message, "Error in data, line 4");
+    EXPECT_EQ(a.message, "Error in data, line 5");
     EXPECT_EQ(b.which, OpenCase::Legacy);
     EXPECT_EQ(b.message, "Error in data, line 5");
 }

@@ -125,11 +125,11 @@ TEST(Reader, BlanksBeforeNumbersAreSkippedButTextsNeedTheirTab) {
     EXPECT_EQ(good.scheme.ItemList->Value, 0.5f);
     // A space before the TAB of Name.
     Loaded bad(schemeText({"1|5|6|1|0.5|1|0|0|1 |a|||"}));
-    EXPECT_EQ(bad.result.message, "Error in data, line 4");
+    EXPECT_EQ(bad.result.message, "Error in data, line 5");
 }
 
-// Each broken text stops with "Error in data, line " and the index of the line (from 0).
-TEST(Reader, DataAndConversionErrorsReportTheLineIndex) {
+// Each broken text stops with "Error in data, line " and the line's number (from 1).
+TEST(Reader, DataAndConversionErrorsReportTheLineNumber) {
     auto lineOf = [](const std::vector<std::string>& lines) {
         Loaded in(lines);
         EXPECT_FALSE(in.result);
@@ -139,22 +139,22 @@ TEST(Reader, DataAndConversionErrorsReportTheLineIndex) {
     };
     const std::string a = itemRow(1, 0, 0, "a"), b = itemRow(2, 0, 0, "b");
     // The header promises 3 items: the link caption line is read as one.
-    EXPECT_EQ(lineOf(schemeText({a, b}, {}, {}, "3|0|0|0|0|1|none")), 6);
-    EXPECT_EQ(lineOf(schemeText({a, b}, {"1|99|1|0|"})), 7); // no item 99
-    EXPECT_EQ(lineOf(schemeText({a, "2|0|0|1|1,5|1|0|0|1|b|||"})), 5);
-    EXPECT_EQ(lineOf(schemeText({"1|0|0|1|0|1|0|0|1"})), 4);     // ends before Name's TAB
-    EXPECT_EQ(lineOf(schemeText({"1|0|0|1|0|1|0|0|1|a||"})), 4); // no TAB before text
-    EXPECT_EQ(lineOf(schemeText({"1|0|0|1|1.2.3|1|0|0|1|a|||"})), 4);
-    EXPECT_EQ(lineOf(schemeText({"1|0|0|1|-|1|0|0|1|a|||"})), 4);
-    EXPECT_EQ(lineOf(schemeText({"1|0|0|4294967297|0|1|0|0|1|a|||"})), 4);
-    EXPECT_EQ(lineOf(schemeText({"2147483648|0|0|1|0|1|0|0|1|a|||"})), 4);
-    EXPECT_EQ(lineOf({"Lumeris 1.5", "caption"}), 2); // no header values line
-    EXPECT_EQ(lineOf(schemeText({}, {}, {}, "0|0|0|0|0|x|none")), 2);
-    EXPECT_EQ(lineOf(schemeText({}, {}, {}, "0|0|0|0|0|1")), 2); // no BackGroundImage
+    EXPECT_EQ(lineOf(schemeText({a, b}, {}, {}, "3|0|0|0|0|1|none")), 7);
+    EXPECT_EQ(lineOf(schemeText({a, b}, {"1|99|1|0|"})), 8); // no item 99
+    EXPECT_EQ(lineOf(schemeText({a, "2|0|0|1|1,5|1|0|0|1|b|||"})), 6);
+    EXPECT_EQ(lineOf(schemeText({"1|0|0|1|0|1|0|0|1"})), 5);     // ends before Name's TAB
+    EXPECT_EQ(lineOf(schemeText({"1|0|0|1|0|1|0|0|1|a||"})), 5); // no TAB before text
+    EXPECT_EQ(lineOf(schemeText({"1|0|0|1|1.2.3|1|0|0|1|a|||"})), 5);
+    EXPECT_EQ(lineOf(schemeText({"1|0|0|1|-|1|0|0|1|a|||"})), 5);
+    EXPECT_EQ(lineOf(schemeText({"1|0|0|4294967297|0|1|0|0|1|a|||"})), 5);
+    EXPECT_EQ(lineOf(schemeText({"2147483648|0|0|1|0|1|0|0|1|a|||"})), 5);
+    EXPECT_EQ(lineOf({"Lumeris 1.5", "caption"}), 3); // no header values line
+    EXPECT_EQ(lineOf(schemeText({}, {}, {}, "0|0|0|0|0|x|none")), 3);
+    EXPECT_EQ(lineOf(schemeText({}, {}, {}, "0|0|0|0|0|1")), 3); // no BackGroundImage
     // Counts far beyond the lines that follow are data errors, not allocations.
-    EXPECT_EQ(lineOf(schemeText({a}, {}, {}, "2000000000|0|0|0|0|1|none")), 5);
-    EXPECT_EQ(lineOf(schemeText({a}, {}, {}, "1|2000000000|0|0|0|1|none")), 6);
-    EXPECT_EQ(lineOf(schemeText({a}, {}, {}, "1|0|2000000000|0|0|1|none")), 7);
+    EXPECT_EQ(lineOf(schemeText({a}, {}, {}, "2000000000|0|0|0|0|1|none")), 6);
+    EXPECT_EQ(lineOf(schemeText({a}, {}, {}, "1|2000000000|0|0|0|1|none")), 7);
+    EXPECT_EQ(lineOf(schemeText({a}, {}, {}, "1|0|2000000000|0|0|1|none")), 8);
 }
 
 TEST(Reader, ViewGroupsFillProjectionItemsInReverseOrder) {
@@ -190,12 +190,12 @@ TEST(Reader, ViewGroupErrorsAndTheirLines) {
         EXPECT_FALSE(in.result);
         return in.result.line;
     };
-    // Lines: 4, 5 items; 6 link caption; 7 "Views"; 8 the group line.
-    EXPECT_EQ(lineOf({" 99|0"}), 9); // the reader has moved on when it looks the item up
-    EXPECT_EQ(lineOf({" 7|1", "99|0|0|1"}), 9);
-    EXPECT_EQ(lineOf({" 7|2", "1|0|0|1"}), 10);
-    EXPECT_EQ(lineOf({" 7|1", "1|0|0"}), 9);
-    EXPECT_EQ(lineOf({"x7|1"}), 8);
+    // Lines: 5, 6 items; 7 link caption; 8 "Views"; 9 the group line.
+    EXPECT_EQ(lineOf({" 99|0"}), 10); // the reader has moved on when it looks the item up
+    EXPECT_EQ(lineOf({" 7|1", "99|0|0|1"}), 10);
+    EXPECT_EQ(lineOf({" 7|2", "1|0|0|1"}), 11);
+    EXPECT_EQ(lineOf({" 7|1", "1|0|0"}), 10);
+    EXPECT_EQ(lineOf({"x7|1"}), 9);
 }
 
 } // namespace

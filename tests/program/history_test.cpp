@@ -12,6 +12,7 @@
 #include "props/name_editor.h"
 #include "props/panel.h"
 #include "support/recording_window.h"
+#include "view/movement.h"
 
 #include <gtest/gtest.h>
 
@@ -184,6 +185,7 @@ struct HistoryTest : ::testing::Test {
             [&] {
                 select(anyItem());
                 Props p = props();
+                tbTextClick(p); // the memo shows the item's text
                 memoTextChange(p, "a\nb");
             },
             [&] {
@@ -210,7 +212,7 @@ struct HistoryTest : ::testing::Test {
                     FormMouseWheel(scheme, world.view, world.input, -120, true);
                 }
             },
-            [&] { hover(anyItem()), zeroHovered(scheme); },
+            [&] { hover(anyItem()), zeroPointed(scheme); },
             [&] { scheme.reverseLinks(); },
             [&] { PasteLisp1Click(world, "(a (b c) #(d))"); },
             [&] {
@@ -319,6 +321,35 @@ TEST_F(HistoryTest, TeachUndoesCoefficientsButNotValues) {
     for (CLink* l = scheme.LinkList; l; l = l->Next)
         after.push_back(l->Value);
     EXPECT_EQ(after, before);
+}
+
+// A run of movement mode is one step that gives every place back, however it ends: switched
+// off, cut by the next edit (its own step), or undone while the mode still runs (which ends
+// the mode, lest it scatter the places again).
+TEST_F(HistoryTest, AMovementRunIsOneStepThatGivesEveryPlaceBack) {
+    enum class End { SwitchedOff, AnEdit, Undo };
+    for (const End end : {End::SwitchedOff, End::AnEdit, End::Undo}) {
+        scheme.empty();
+        buildScheme();
+        const std::string before = saved();
+        MovementStep movement;
+        toggleMovement(scheme, world.eval);
+        for (int frame = 0; frame < 5; ++frame) {
+            movement.run(scheme, 1, 800);
+            endEditStep(world); // the tick
+        }
+        ASSERT_NE(saved(), before);
+        if (end == End::SwitchedOff)
+            toggleMovement(scheme, world.eval);
+        if (end == End::AnEdit)
+            scheme.createItem("new", 5, 5);
+        endEditStep(world);
+        EXPECT_EQ(scheme.journal().steps(), end == End::AnEdit ? 2u : end == End::Undo ? 0u : 1u);
+        while (scheme.journal().canUndo())
+            undoEdit(world);
+        EXPECT_EQ(saved(), before) << int(end);
+        EXPECT_FALSE(world.eval.MovementOn);
+    }
 }
 
 // The history keeps at most MaxSteps steps, the newest.

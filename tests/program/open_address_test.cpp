@@ -91,6 +91,7 @@ TEST_F(OpenAddressTest, EachKindOfAddressGoesWhereItBelongs) {
     writeFile(dir / "short.txt", "Lum");
     writeFile(dir / "photo.png", "png");
     const std::string programFolder = (dir / "program").string();
+    const std::string here = "file:" + dir.path().string() + "/";
     struct Case {
         const char* url;
         std::string shell;   // what the shell was given, or nothing
@@ -105,9 +106,9 @@ TEST_F(OpenAddressTest, EachKindOfAddressGoesWhereItBelongs) {
         {"mailto:anna@example.org", "mailto:anna@example.org", "", "first.txt", 0},
         {"www.example.org/page", "www.example.org/page", "", "first.txt", 0},
         {"second.txt", "", "", "second.txt", 100},
-        {"notes.txt", "file:notes.txt", "", "first.txt", 0},
-        {"short.txt", "file:short.txt", "", "first.txt", 0},
-        {"photo.png", "file:photo.png", "", "first.txt", 0},
+        {"notes.txt", here + "notes.txt", "", "first.txt", 0},
+        {"short.txt", here + "short.txt", "", "first.txt", 0},
+        {"photo.png", here + "photo.png", "", "first.txt", 0},
         {"missing.pdf", "file:" + programFolder + "/missing.pdf", "", "first.txt", 0},
     };
     for (const Case& c : cases) {
@@ -145,6 +146,29 @@ TEST_F(OpenAddressTest, AFileThatCannotBeReadIsReportedAndTheSchemeStays) {
                                             ": No such file or directory");
     EXPECT_EQ(current(), "first.txt");
     EXPECT_FALSE(world.eval.Running);
+}
+
+// Schemes link to their neighbours by relative names, wherever the current folder is.
+TEST_F(OpenAddressTest, ARelativeNameIsLookedForBesideTheSchemeFirst) {
+    fs::create_directory(dir / "elsewhere");
+    writeFile(dir / "elsewhere/photo.png", "the current folder's");
+    writeFile(dir / "photo.png", "the scheme's");
+    fs::current_path(dir / "elsewhere");
+    open("photo.png");
+    EXPECT_EQ(shell.opened, std::vector<std::string>{"file:" + (dir / "photo.png").string()});
+}
+
+// The system may refuse at once or later; either way the user hears which address and why.
+TEST_F(OpenAddressTest, AnAddressTheShellCannotOpenIsReported) {
+    shell.refusal = "no program is set to open it";
+    open("www.example.org/page");
+    open("missing.pdf");
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Cannot open www.example.org/page: no program is set to open it");
+    EXPECT_EQ(dialogs.messages[1].text, "Cannot open " + (dir / "program/missing.pdf").string() +
+                                            ": no program is set to open it");
+    EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Error);
 }
 
 TEST(FetchedSchemeFile, IsAlwaysAPlainFileInTheCurrentFolder) {

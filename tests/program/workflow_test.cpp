@@ -22,15 +22,17 @@ struct WorkflowTest : ::testing::Test {
     World world;
     test::ScriptedDialogs dialogs;
     std::vector<std::string> titles, folders;
-    int ended = 0, repaints = 0;
+    int repaints = 0;
     Workflow flow{world, dialogs, hooks()};
+
+    // As in the program: the journal tells an edit from a run.
+    WorkflowTest() { world.scheme.journal().setRecording(true); }
 
     WorkflowHooks hooks() {
         WorkflowHooks h;
         h.setTitle = [this](const UserText& t) { titles.push_back(t.plain()); };
         h.setCurrentFolder = [this](const std::string& f) { folders.push_back(f); };
         h.repaintNow = [this] { ++repaints; };
-        h.endProgram = [this](int) { ++ended; };
         h.logonName = [] { return std::string("anna"); };
         h.shortDate = [] { return std::string("08.12.2026"); };
         h.windowWidth = [] { return 1025; };
@@ -87,16 +89,24 @@ TEST_F(WorkflowTest, OpenReadsAValidFileAndReportsAnInvalidOne) {
     EXPECT_TRUE(world.doc.FileName.empty());
     EXPECT_FALSE(world.eval.Running);
     EXPECT_EQ(world.scheme.ItemList, nullptr);
-    EXPECT_EQ(ended, 0);
 }
 
-TEST_F(WorkflowTest, DataErrorShowsTheLineAndEndsTheProgram) {
-    writeFile(dir / "broken.txt", "Lumeris 1.5\r\nnonsense\r\n");
+// The program goes on, and the broken file is never written over: the user may mend it.
+TEST_F(WorkflowTest, DataErrorLeavesAnEmptyUntitledScheme) {
+    const std::string broken = "Lumeris 1.5\r\nx\r\n2\t0\t0\t0\t0\t1\tnone\r\nx\r\n"
+                               "1\t0\t0\t1\t0\t1\t0\t0\t1\tread\t\t\t\r\nnot an item\r\n";
+    writeFile(dir / "broken.txt", broken);
     openFile("broken.txt");
-    ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_EQ(dialogs.messages[0].text.rfind("Error in data, line ", 0), 0u);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Error in data, line 6");
     EXPECT_EQ(dialogs.messages[0].caption, "");
-    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(world.scheme.ItemList, nullptr); // not even the item read before the error
+    EXPECT_TRUE(world.doc.FileName.empty());
+    EXPECT_EQ(titles.back(), "New file - Lumeris");
+    world.scheme.createItem("new work", 0, 0);
+    EXPECT_FALSE(flow.closeQuery()); // asks for a name; the script cancels
+    EXPECT_EQ(dialogs.fileDialogs, std::vector<std::string>{"save"});
+    EXPECT_EQ(readFile(dir / "broken.txt"), broken);
 }
 
 TEST_F(WorkflowTest, TwoSavesKeepTheFirstVersionInTheBackup) {
@@ -121,7 +131,7 @@ TEST_F(WorkflowTest, TwoSavesKeepTheFirstVersionInTheBackup) {
 TEST_F(WorkflowTest, SaveWithoutFileNameAsksAndCancelKeepsEverything) {
     world.scheme.createItem("x", 0, 0);
     EXPECT_FALSE(flow.Save());
-    EXPECT_EQ(dialogs.fileDialogs, (std::vector<std::string>{"open"}));
+    EXPECT_EQ(dialogs.fileDialogs, (std::vector<std::string>{"save"}));
     EXPECT_TRUE(world.doc.FileName.empty());
     EXPECT_EQ(world.scheme.BusyDepth, 0);
     // Closing an empty unnamed scheme asks nothing; a named one saves.
@@ -215,7 +225,7 @@ TEST_F(WorkflowTest, RelativeNamesAreTakenAgainstTheFolderTheyWereGivenIn) {
     dialogs.files.push_back("four.txt");
     program.aNew();
     EXPECT_EQ(world.doc.FileName, path("sub/four.txt"));
-    EXPECT_EQ(world.scheme.ItemTail->url, path("sub/two.txt"));
+    EXPECT_EQ(world.scheme.ItemTail->url, "two.txt");
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -278,18 +288,18 @@ TEST_F(WorkflowTest, JumpToASchemeWithoutItemsComesBack) {
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.messages.back().text, "Can not jump to " + path("empty.txt"));
     EXPECT_EQ(dialogs.messages.back().caption, "Error");
-    EXPECT_TRUE(std::filesystem::exists(dir / "empty.txt.bak")); // the way back saved it
+    EXPECT_FALSE(std::filesystem::exists(dir / "empty.txt.bak")); // nothing edited it
     EXPECT_EQ(titles.back(), "a - Lumeris");
     EXPECT_EQ(world.scheme.BusyDepth, 0);
     EXPECT_GE(repaints, 1);
 }
 
-TEST_F(WorkflowTest, JumpToAMissingFileWithTheWayBackCancelledLosesNothing) {
+TEST_F(WorkflowTest, JumpToAMissingFileComesBackAskingNothing) {
     makeScheme("a.txt", {"home", "more"});
     openFile("a.txt");
     const std::string saved = readFile(dir / "a.txt");
-    flow.Jump(path("missing.txt")); // the way back asks for a file; the script cancels
-    EXPECT_EQ(dialogs.fileDialogs, (std::vector<std::string>{"open"}));
+    flow.Jump(path("missing.txt"));
+    EXPECT_TRUE(dialogs.fileDialogs.empty());
     EXPECT_EQ(world.doc.FileName, path("a.txt"));
     EXPECT_EQ(itemNames(), (std::vector<std::string>{"more", "home"}));
     EXPECT_EQ(readFile(dir / "a.txt"), saved);
@@ -314,7 +324,7 @@ TEST_F(WorkflowTest, NewSchemeLinksOldAndNewFiles) {
     const CPoint* back = world.scheme.ItemTail;
     const CPoint* created = world.scheme.ItemList;
     EXPECT_EQ(back->Name, "old.txt");
-    EXPECT_EQ(back->url, path("old.txt"));
+    EXPECT_EQ(back->url, "old.txt"); // a folder moved whole keeps its links
     EXPECT_EQ(back->X, 0);
     EXPECT_EQ(back->Y, 0);
     EXPECT_EQ(created->Name, "new.txt");
@@ -332,7 +342,7 @@ TEST_F(WorkflowTest, NewSchemeLinksOldAndNewFiles) {
     Workflow(old, dialogs, {}).Open();
     ASSERT_EQ(old.scheme.ItemCount, 2);
     EXPECT_EQ(old.scheme.ItemList->Name, "new.txt");
-    EXPECT_EQ(old.scheme.ItemList->url, path("new.txt"));
+    EXPECT_EQ(old.scheme.ItemList->url, "new.txt");
     EXPECT_EQ(old.scheme.ItemList->X, 125); // trunc(50 / 2) + 100
     EXPECT_EQ(old.scheme.ItemList->Y, 5);
     EXPECT_TRUE(std::filesystem::exists(dir / "old.txt.bak"));
@@ -357,6 +367,143 @@ TEST_F(WorkflowTest, CancelledDialogsChangeNothing) {
     EXPECT_EQ(titles.back(), "b - Lumeris");
     EXPECT_TRUE(flow.aExit());
     EXPECT_EQ(world.scheme.RedrawRequests, 0);
+}
+
+// A visit that changes nothing but the values a run leaves must not rewrite the scheme, nor
+// its backup; an edit, undone or not, makes the next leave save. F2 always writes.
+TEST_F(WorkflowTest, LeavingSavesOnlyAfterAnEdit) {
+    makeScheme("a.txt", {"start"});
+    makeScheme("b.txt", {"other"});
+    const std::string a = readFile(dir / "a.txt");
+    openFile("a.txt");
+    world.scheme.ItemList->Value = 0.75f; // as a step leaves it
+    world.view.ScreenX = 40;              // a pan
+    world.scheme.journal().endStep();
+    ASSERT_TRUE(flow.Jump(path("b.txt")));
+    EXPECT_EQ(readFile(dir / "a.txt"), a);
+    EXPECT_FALSE(std::filesystem::exists(dir / "a.txt.bak"));
+
+    world.scheme.createItem("added", 0, 0);
+    world.scheme.journal().endStep();
+    world.scheme.journal().undo(world.scheme);
+    ASSERT_TRUE(flow.Jump(path("a.txt")));
+    EXPECT_TRUE(std::filesystem::exists(dir / "b.txt.bak"));
+    EXPECT_TRUE(flow.aExit()); // nothing edited since it was read
+    EXPECT_FALSE(std::filesystem::exists(dir / "a.txt.bak"));
+    flow.aSave();
+    EXPECT_TRUE(std::filesystem::exists(dir / "a.txt.bak"));
+}
+
+// The save that ends the program is the only one: the backup keeps the version from before.
+TEST_F(WorkflowTest, ExitSavesOnceAndClosingThenSavesNothing) {
+    makeScheme("a.txt", {"start"});
+    const std::string before = readFile(dir / "a.txt");
+    openFile("a.txt");
+    world.scheme.createItem("edit", 0, 0);
+    ASSERT_TRUE(flow.aExit());
+    EXPECT_TRUE(flow.closeQuery());
+    EXPECT_EQ(readFile(dir / "a.txt.bak"), before);
+    EXPECT_NE(readFile(dir / "a.txt"), before);
+}
+
+// A scheme whose save fails (its folder is gone) stays on screen as it was, whatever was
+// leaving it; the files it would have replaced are untouched.
+TEST_F(WorkflowTest, AFailedSaveStopsJumpOpenAndNew) {
+    makeScheme("b.txt", {"other"});
+    std::filesystem::create_directory(dir / "gone");
+    makeScheme("gone/a.txt", {"work"});
+    openFile("gone/a.txt");
+    world.scheme.createItem("unsaved", 0, 0);
+    std::filesystem::remove_all(dir / "gone");
+    world.eval.Running = true;
+    const std::string b = readFile(dir / "b.txt");
+
+    EXPECT_FALSE(flow.Jump(path("b.txt")));
+    dialogs.files = {path("b.txt"), path("c.txt")};
+    flow.aOpen();
+    flow.aNew();
+    EXPECT_EQ(itemNames(), (std::vector<std::string>{"unsaved", "work"}));
+    EXPECT_EQ(world.doc.FileName, path("gone/a.txt"));
+    EXPECT_TRUE(world.eval.Running);
+    EXPECT_EQ(dialogs.messages.size(), 3u);
+    for (const auto& shown : dialogs.messages)
+        EXPECT_EQ(shown.text.rfind("Cannot write " + path("gone/a.txt"), 0), 0u);
+    EXPECT_EQ(readFile(dir / "b.txt"), b);
+    EXPECT_FALSE(std::filesystem::exists(dir / "c.txt"));
+    EXPECT_EQ(world.scheme.BusyDepth, 0);
+    // The way forward aNew made was taken back whole: undo finds the user's own edit.
+    world.scheme.journal().undo(world.scheme);
+    EXPECT_EQ(itemNames(), std::vector<std::string>{"work"});
+}
+
+// An untitled scheme asks for a name with the save dialog; an existing file it replaces
+// keeps its old text in the backup.
+TEST_F(WorkflowTest, AnUntitledSaveAsksWithTheSaveDialogAndKeepsTheReplacedFile) {
+    makeScheme("there.txt", {"precious"});
+    const std::string there = readFile(dir / "there.txt");
+    world.scheme.createItem("new", 0, 0);
+    dialogs.files.push_back(path("there.txt"));
+    ASSERT_TRUE(flow.closeQuery());
+    EXPECT_EQ(dialogs.fileDialogs, std::vector<std::string>{"save"});
+    EXPECT_EQ(readFile(dir / "there.txt.bak"), there);
+    EXPECT_NE(readFile(dir / "there.txt"), there);
+}
+
+// A name given for a file that does not exist yet starts an empty scheme under it, as an
+// editor does; the first save creates it.
+TEST_F(WorkflowTest, AMissingStartUpFileStartsAnEmptySchemeUnderItsName) {
+    world.doc.FileName = path("new.txt");
+    flow.OpenOrStart();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(titles.back(), "new - Lumeris");
+    EXPECT_TRUE(world.eval.Running);
+    world.scheme.createItem("first", 0, 0);
+    ASSERT_TRUE(flow.closeQuery());
+    EXPECT_TRUE(dialogs.fileDialogs.empty());
+    EXPECT_NE(readFile(dir / "new.txt").find("first"), std::string::npos);
+    // An existing one opens as ever.
+    world.scheme.empty();
+    flow.OpenOrStart();
+    EXPECT_EQ(itemNames(), std::vector<std::string>{"first"});
+}
+
+// Each link is relative only when its target lies in the linking scheme's folder or below.
+TEST_F(WorkflowTest, NewSchemeAddressesAreRelativeWithinTheFolderOnly) {
+    std::filesystem::create_directories(dir / "home/sub");
+    makeScheme("home/old.txt", {"start"});
+    const struct {
+        const char* file;
+        std::string forward, back;
+    } cases[] = {{"home/sub/deeper.txt", "sub/deeper.txt", path("home/old.txt")},
+                 {"outside.txt", path("outside.txt"), "home/old.txt"}};
+    for (const auto& c : cases) {
+        openFile("home/old.txt");
+        dialogs.files.push_back(path(c.file));
+        flow.aNew();
+        EXPECT_EQ(world.scheme.ItemTail->url, c.back) << c.file;
+        World old;
+        old.doc.FileName = path("home/old.txt");
+        Workflow(old, dialogs, {}).Open();
+        EXPECT_EQ(old.scheme.ItemList->url, c.forward) << c.file;
+    }
+}
+
+TEST_F(WorkflowTest, OpeningJumpingAndANewSchemeStartTheValueTrendAnew) {
+    makeScheme("a.txt", {"one", "two"});
+    makeScheme("b.txt", {"three"});
+    openFile("a.txt");
+    world.trend.watch(world.scheme.ItemList);
+    world.trend.record(world.scheme);
+    flow.Jump(path("b.txt"));
+    EXPECT_EQ(world.trend.lastStep(), 0);
+    EXPECT_EQ(world.trend.columns(), std::vector<CPoint*>{world.scheme.ItemList});
+    EXPECT_TRUE(world.trend.watchedItems(world.scheme).empty());
+
+    world.trend.record(world.scheme);
+    dialogs.files.push_back(path("new.txt"));
+    flow.aNew();
+    EXPECT_EQ(world.trend.lastStep(), 0);
+    EXPECT_EQ(world.trend.columns().size(), 2u);
 }
 
 } // namespace

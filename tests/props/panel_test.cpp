@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace lumeris {
 namespace {
 
@@ -57,6 +59,7 @@ TEST_F(PanelTest, BarsGiveValuesInFiftySteps) {
     EXPECT_FALSE(panel.RunnerDragging);
 }
 
+// The panel's handlers round a Boolean item's values; a refresh only shows them.
 TEST_F(PanelTest, BooleanItemTakesWholeCombinationsAndSigns) {
     CPoint* item = selectNew(TypeBoolean);
     iRunnerBar1MouseDown(p, 1, 25);
@@ -64,11 +67,66 @@ TEST_F(PanelTest, BooleanItemTakesWholeCombinationsAndSigns) {
     iRunnerBar1MouseMove(p, 1, 40);
     EXPECT_EQ(item->AndOr, 1.0f);
     iRunnerBar1MouseUp(p);
-    for (auto [custom, shown] : {std::pair{0.0f, 1.0f}, {0.3f, 1.0f}, {-0.2f, -1.0f}}) {
-        item->Custom = custom;
-        RefreshPropertiesPanel(p);
-        EXPECT_EQ(item->Custom, shown);
+    for (auto [typed, custom] : {std::pair{"0", 1.0f}, {"0.3", 1.0f}, {"-0.2", -1.0f}}) {
+        ePropCustomChange(p, typed);
+        EXPECT_EQ(item->Custom, custom) << typed;
     }
+    iRunnerBar1MouseDown(p, 2, 20); // the third knob left of the middle
+    iRunnerBar1MouseUp(p);
+    EXPECT_EQ(item->Custom, -1.0f);
+}
+
+// Selecting an item, and every tick's refresh after, writes nothing: a Boolean item's fixed
+// value and combination stay as the file had them, and there is nothing to undo.
+TEST_F(PanelTest, RefreshWritesNothingIntoTheModel) {
+    CPoint* item = scheme.createItem("Sprinkler", 100, 100);
+    item->Type = TypeBoolean;
+    item->AndOr = 0.3f;
+    scheme.journal().setRecording(true);
+    for (int tick = 0; tick < 3; ++tick)
+        select(item);
+    EXPECT_EQ(item->Custom, 0.0f);
+    EXPECT_EQ(item->AndOr, 0.3f);
+    EXPECT_EQ(panel.CustomText, "0.0000");
+    scheme.journal().endStep();
+    EXPECT_FALSE(scheme.journal().canUndo());
+}
+
+// The text window shows the selected item's comment, or is hidden: what is typed always
+// reaches the item it shows.
+TEST_F(PanelTest, TheTextWindowGoesWithTheSelection) {
+    using Deselect = std::function<void()>;
+    CPoint* other = scheme.createItem("other", 300, 300);
+    other->text = "other's";
+    for (const Deselect& deselect : std::vector<Deselect>{
+             [&] { ePropNameEnter(p); }, [&] { ePropNameEscape(p); },
+             [&] { scheme.Selected.clear(), scheme.EditState = EditIdle; }, // drag, band, Delete
+             [&] { scheme.EditState = EditIdle; },                          // a fast pan
+             [&] {
+                 scheme.Selected = {nullptr, scheme.createLink(other, other)},
+                 scheme.EditState = EditLinkSelected;
+             }}) {
+        CPoint* item = selectNew();
+        tbTextClick(p);
+        memoTextChange(p, "kept");
+        EXPECT_EQ(item->text, "kept");
+        deselect();
+        memoTextChange(p, "lost"); // before the next tick: no item takes it, the window goes
+        EXPECT_FALSE(panel.TextVisible);
+        EXPECT_EQ(item->text, "kept");
+        RefreshPropertiesPanel(p);
+        EXPECT_FALSE(panel.TextVisible);
+    }
+    // Pressing another item while the window is open: it shows, and takes, that item's text.
+    CPoint* item = selectNew();
+    tbTextClick(p);
+    scheme.MouseButtonState = 0; // the left button, held
+    scheme.Selected = {other, nullptr};
+    RefreshPropertiesPanel(p);
+    EXPECT_EQ(panel.Memo, "other's");
+    memoTextChange(p, "typed");
+    EXPECT_EQ(other->text, "typed");
+    EXPECT_EQ(item->text, "");
 }
 
 TEST_F(PanelTest, TypedFixedValues) {

@@ -1,5 +1,6 @@
 #include "support/paths.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -39,6 +40,17 @@ std::string readFile(const std::filesystem::path& path) {
 void writeFile(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
+}
+
+std::string commandOutput(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (const std::size_t n = fread(buffer, 1, sizeof buffer, pipe))
+            out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out;
 }
 
 } // namespace lumeris::test

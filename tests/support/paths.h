@@ -32,6 +32,8 @@ class ScratchDir {
 int cliStatus(const std::string& words);
 
 std::string readFile(const std::filesystem::path& path);
+// What a shell command line writes on standard output.
+std::string commandOutput(const std::string& command);
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
 
 } // namespace lumeris::test

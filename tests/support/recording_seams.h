@@ -9,16 +9,24 @@
 
 namespace lumeris::test {
 
-// Addresses as given; files as "file:" + the name given.
+// Addresses as given; files as "file:" + the name given. A `refusal` set makes every launch
+// fail with that reason.
 struct RecordingShell : ShellLauncher {
     std::vector<std::string> opened;
-    bool open(const std::string& address) override {
+    std::string refusal;
+    void open(const std::string& address, ShellFailure failed) override {
         opened.push_back(address);
-        return true;
+        refuse(failed);
     }
-    bool openFile(const std::string& path) override {
+    void openFile(const std::string& path, ShellFailure failed) override {
         opened.push_back("file:" + path);
-        return true;
+        refuse(failed);
+    }
+
+  private:
+    void refuse(const ShellFailure& failed) const {
+        if (!refusal.empty() && failed)
+            failed(refusal);
     }
 };
 

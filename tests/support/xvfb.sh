@@ -11,8 +11,14 @@ fi
 
 scratch=$(mktemp -d)
 # The tests pin the Russian texts: the program speaks Russian whatever the machine's language
-# (`--lang ru` on every start), and a language chosen in the menu stays in the scratch folder.
-export XDG_CONFIG_HOME=$scratch/.config
+# (`--lang ru` on every start). Settings are the tests' own, never the user's (a language chosen
+# in the menu stays in the scratch folder), and without the menu bar, so that the canvas starts
+# at the window's top-left corner and the pointer's coordinates are the canvas's.
+export XDG_CONFIG_HOME="$scratch/config"
+mkdir -p "$XDG_CONFIG_HOME/lumeris"
+printf '[bars]
+menu=false
+' >"$XDG_CONFIG_HOME/lumeris/lumeris.conf"
 pid=
 pids=()
 cleanup() {

@@ -2,6 +2,7 @@
 
 #include "wording/qt/shown_text.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -58,15 +59,37 @@ void QtUserDialogs::message(const UserText& text, const UserText& caption, Messa
     box.exec();
 }
 
-bool QtUserDialogs::askYesNo(const UserText& text, const UserText& caption) {
+Answer QtUserDialogs::askYesNoCancel(const UserText& text, const UserText& caption) {
     QMessageBox box(QMessageBox::Warning, boxTitle(caption), shown(text),
-                    QMessageBox::Yes | QMessageBox::No, parent_);
-    return box.exec() == QMessageBox::Yes;
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Dialogs", "Отмена"));
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 std::optional<std::string> QtUserDialogs::openFile(OpenDialogKind kind, const std::string& folder) {
-    if (kind == OpenDialogKind::Photo)
+    switch (kind) {
+    case OpenDialogKind::Photo:
         return chosen(QFileDialog::getOpenFileName(parent_, {}, start(folder, "")));
+    case OpenDialogKind::Exchange:
+        return chosen(QFileDialog::getOpenFileName(
+            parent_, {}, start(folder, ""),
+            QCoreApplication::translate("Dialogs", "Графы (*.graphml *.csv)")));
+    case OpenDialogKind::Lisp:
+        return chosen(QFileDialog::getOpenFileName(parent_, {}, start(folder, ""),
+                                                   "Lisp (*.lisp *.lsp *.el *.scm);;* (*)"));
+    case OpenDialogKind::Folder:
+        return chosen(QFileDialog::getExistingDirectory(parent_, {}, qt(folder)));
+    case OpenDialogKind::Scheme:
+        break;
+    }
     return chosen(QFileDialog::getOpenFileName(parent_, {}, start(folder, "lumeris.txt"),
                                                translated(SchemeFilter)));
 }
@@ -77,6 +100,22 @@ std::optional<std::string> QtUserDialogs::saveFile(const std::string& folder) {
                        translated(SchemeFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("txt");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return chosen(dialog.selectedFiles().first());
+}
+
+// The ending follows the format chosen in the list, unless the name typed has its own.
+std::optional<std::string> QtUserDialogs::exportFile(const std::string& folder) {
+    const QStringList filters = {"GraphML (*.graphml)", "CSV (*.csv)", "DOT (*.dot)"};
+    const QStringList endings = {"graphml", "csv", "dot"};
+    QFileDialog dialog(parent_, {}, start(folder, ""));
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(endings[0]);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(endings.value(filters.indexOf(filter), endings[0]));
+    });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return chosen(dialog.selectedFiles().first());

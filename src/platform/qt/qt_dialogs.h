@@ -16,11 +16,13 @@ class QtUserDialogs : public UserDialogs {
     void setParent(QWidget* parent) { parent_ = parent; }
 
     void message(const UserText& text, const UserText& caption, MessageIcon icon) override;
-    bool askYesNo(const UserText& text, const UserText& caption) override;
+    Answer askYesNoCancel(const UserText& text, const UserText& caption) override;
     std::optional<std::string> openFile(OpenDialogKind kind, const std::string& folder) override;
     std::optional<std::string> saveFile(const std::string& folder) override;
+    std::optional<std::string> exportFile(const std::string& folder) override;
     std::optional<std::string> pickPicture(const std::string& folder) override;
     bool printDialog() override;
+    std::optional<PictureExportChoice> exportPicture(const std::string& suggested) override;
 
   private:
     QWidget* parent_;

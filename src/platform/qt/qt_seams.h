@@ -4,6 +4,10 @@
 #include "platform/program_end.h"
 #include "platform/shell_launcher.h"
 
+#include <QObject>
+
+class QProcess;
+
 namespace lumeris {
 
 class QtProgramEnd : public ProgramEnd {
@@ -12,10 +16,17 @@ class QtProgramEnd : public ProgramEnd {
     void end(int exitCode) override;
 };
 
-class QtShellLauncher : public ShellLauncher {
+// Hands addresses to xdg-open, as the desktop's own "open" does, but watches it: its exit
+// status says whether a handler took the address. The launches still running when the
+// launcher goes are left to finish unheard.
+class QtShellLauncher : public QObject, public ShellLauncher {
   public:
-    bool open(const std::string& address) override;  // QDesktopServices, that is xdg-open
-    bool openFile(const std::string& path) override; // as a local-file URL
+    ~QtShellLauncher() override;
+    void open(const std::string& address, ShellFailure failed = {}) override;
+    void openFile(const std::string& path, ShellFailure failed = {}) override;
+
+  private:
+    void launch(const QString& argument, ShellFailure failed);
 };
 
 } // namespace lumeris

@@ -127,7 +127,11 @@ void TfrmProp::createControls() {
         iRunner[i]->setGeometry(BarLeft + 1, BarTops[i] + 3, KnobWidth, KnobHeight);
         iRunner[i]->setToolTip(translated(hints[i]));
     }
-    ePropValue = flatEdit(this, "ePropValue", {68, 25, 59, 16}, true);
+    // Narrowed like ePropCustom below it, to leave room for the watch button.
+    ePropValue = flatEdit(this, "ePropValue", {68, 25, 45, 16}, true);
+    tbWatch = toolButton(this, "tbWatch", "~", "", {114, 23, 14, 18});
+    tbWatch->setToolTip(tr("Следить за значением на графике"));
+    tbWatch->setCheckable(true);
     ePropErr = flatEdit(this, "ePropErr", {68, 44, 59, 16}, true);
     ePropCustom = flatEdit(this, "ePropCustom", {68, 63, 45, 16}, false);
     iCb = new PointerArea(this, [this](QWidget& w) {
@@ -257,6 +261,8 @@ void TfrmProp::bind(PropsRun runner, const PanelActions& actions, UserDialogs* d
     connect(Button1, &QPushButton::clicked, this, [this] { run(ePropNameEnter); });
     if (actions.openAddress)
         connect(sbOpenUrl, &QToolButton::clicked, this, actions.openAddress);
+    if (actions.watchItem)
+        connect(tbWatch, &QToolButton::clicked, this, actions.watchItem);
 
     const std::pair<QToolButton*, QAction*> bound[] = {{tbarPoint[0], actions.aDelete},
                                                        {tbarPoint[1], actions.aClone},
@@ -270,6 +276,11 @@ void TfrmProp::bind(PropsRun runner, const PanelActions& actions, UserDialogs* d
             button->setToolTip(action->toolTip());
         connect(button, &QToolButton::clicked, action, &QAction::trigger);
     }
+}
+
+void TfrmProp::showWatched(bool watched) {
+    if (tbWatch->isChecked() != watched)
+        tbWatch->setChecked(watched);
 }
 
 void TfrmProp::run(const PropsHandler& handler) const {
@@ -293,6 +304,7 @@ void TfrmProp::showState(const PanelState& state) {
         panLink->setVisible(!state.ItemMode);
         if (!state.ItemMode)
             panLink->raise();
+        tbWatch->setVisible(state.ItemMode);
     }
     setText(ePropName, name_, state.Name);
     setText(ePropValue, value_, state.ValueText);

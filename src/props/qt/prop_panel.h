@@ -23,7 +23,8 @@ struct PanelActions {
     QAction* aClone = nullptr;
     QAction* aSplit = nullptr;
     QAction* aUnite = nullptr;
-    std::function<void()> openAddress; // sbOpenUrl: opens the selected item's address
+    std::function<void()> openAddress;   // sbOpenUrl: opens the selected item's address
+    std::function<void(bool)> watchItem; // tbWatch: the selected item is watched, or no more
 };
 
 class TfrmProp : public QFrame {
@@ -37,6 +38,8 @@ class TfrmProp : public QFrame {
     // Shows the record, touching only what differs from what the widgets show.
     void showState(const PanelState& state);
     bool customFocused() const;
+    // tbWatch shows whether the selected item is watched; the panel's record does not know.
+    void showWatched(bool watched);
     void focusName();
 
     QLineEdit* ePropName = nullptr;
@@ -53,6 +56,7 @@ class TfrmProp : public QFrame {
     PointerArea* iDrag = nullptr;
     std::array<QToolButton*, 5> tbarLogic{}; // Boolean, Real, Fuzzy, Flag, Projection
     QToolButton* tbPhoto = nullptr;
+    QToolButton* tbWatch = nullptr;
     QToolButton* tbText = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* sbOpenUrl = nullptr;

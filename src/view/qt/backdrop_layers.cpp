@@ -44,7 +44,7 @@ void stretchPicture(PaintFrame& frame, const QImage& picture, int x, int y, bool
     if (w <= 0 || h <= 0)
         return;
     const QRect target(x, above ? y - h : y, w, h);
-    if (target.intersects(QRect(0, 0, frame.raster.width(), frame.raster.height())))
+    if (target.intersects(QRect(0, 0, frame.shapes.width(), frame.shapes.height())))
         frame.painter.drawImage(target, picture);
 }
 
@@ -57,12 +57,12 @@ void paintGrid(PaintFrame& frame) {
         for (std::int64_t v = gridStart(view.ScreenX, layer.spacing);
              frame.toScreenX(float(v)) < view.CanvasWidth; v += layer.spacing) {
             const int x = frame.toScreenX(float(v));
-            frame.raster.line(x, 0, x, view.CanvasHeight, colour);
+            frame.shapes.line(x, 0, x, view.CanvasHeight, colour);
         }
         for (std::int64_t v = gridStart(view.ScreenY, layer.spacing);
              frame.toScreenY(float(v)) < view.CanvasHeight; v += layer.spacing) {
             const int y = frame.toScreenY(float(v));
-            frame.raster.line(0, y, view.CanvasWidth, y, colour);
+            frame.shapes.line(0, y, view.CanvasWidth, y, colour);
         }
     }
 }

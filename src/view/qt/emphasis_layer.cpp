@@ -14,8 +14,8 @@ constexpr QRgb Orange = qRgb(0xFF, 0x8C, 0x00);
 void paintEmphasisLinks(PaintFrame& frame, const Emphasis& emphasis) {
     for (const CLink* link : emphasis.links()) {
         const ScreenPoint p = frame.screenOf(link->From), q = frame.screenOf(link->To);
-        frame.raster.thickLine(p.x, p.y, q.x, q.y, Orange);
-        frame.raster.thickLine(p.x + 1, p.y + 1, q.x + 1, q.y + 1, Orange);
+        frame.shapes.thickLine(p.x, p.y, q.x, q.y, Orange);
+        frame.shapes.thickLine(p.x + 1, p.y + 1, q.x + 1, q.y + 1, Orange);
         if (frame.view.ZoomLevel <= 3)
             continue;
         const WorldPoint h = linkHandle(link);

@@ -87,10 +87,10 @@ void paintTooltip(PaintFrame& frame, const CPoint* item) {
         w = std::max(w, frame.textWidth(line));
     const int n = int(lines.size());
     const ScreenPoint s = frame.screenOf(item);
-    const int left = std::min(s.x + 15, frame.raster.width() - w - 20);
+    const int left = std::min(s.x + 15, frame.shapes.width() - w - 20);
     const int right = left + w + 10, bottom = s.y + 16 * n + 15;
-    frame.raster.fillRect(left, s.y + 10, right, bottom, qRgb(0xFF, 0xFF, 0xE0));
-    frame.raster.frameRect(left, s.y + 10, right, bottom, Black);
+    frame.shapes.fillRect(left, s.y + 10, right, bottom, qRgb(0xFF, 0xFF, 0xE0));
+    frame.shapes.frameRect(left, s.y + 10, right, bottom, Black);
     for (int j = 0; j < n; ++j)
         frame.writeText(left + 5, s.y + 16 * j + 12, lines[j], Black, false, false);
     frame.setFontSize(nameSize);
@@ -118,7 +118,7 @@ void paintMarks(PaintFrame& frame) {
             ring(frame, frame.screenOf(input.LinkTarget), qRgb(0xFF, 0, 0));
     }
     if (input.BandActive)
-        frame.raster.invertFocusRect(input.BandLeft, input.BandTop, input.BandRight,
+        frame.shapes.invertFocusRect(input.BandLeft, input.BandTop, input.BandRight,
                                      input.BandBottom);
     if (input.BandActive || scheme.EditState == EditGroupChosen)
         for (const CPoint* item = scheme.ItemList; item; item = item->Next)

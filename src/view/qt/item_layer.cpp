@@ -51,34 +51,33 @@ const QImage* spriteFor(const CPoint* item, Sprites& sprites, int red, int blue)
 void paintMarksOfItem(PaintFrame& frame, const CPoint* item, ScreenPoint s,
                       const Sprites& sprites) {
     if (item->AndOr < 0.5f)
-        frame.raster.blit(s.x - 3, s.y - 3, sprites.iAnd);
+        frame.shapes.blit(s.x - 3, s.y - 3, sprites.iAnd);
     if (!item->text.empty())
-        frame.raster.blit(s.x - 3, s.y + 3, sprites.iSmallText);
+        frame.shapes.blit(s.x - 3, s.y + 3, sprites.iSmallText);
     if (item->IsCust == 1)
-        frame.raster.blit(s.x - 1, s.y + 1, sprites.iSmallBox);
+        frame.shapes.blit(s.x - 1, s.y + 1, sprites.iSmallBox);
     if (!item->url.empty() && item->Name.empty())
-        frame.raster.blit(s.x + 2, s.y - 5, sprites.iSmallUrl);
+        frame.shapes.blit(s.x + 2, s.y - 5, sprites.iSmallUrl);
 }
 
 void paintItem(PaintFrame& frame, const CPoint* item, Sprites& sprites) {
     const ScreenPoint s = frame.screenOf(item);
     if (!item->Vis) {
-        frame.raster.fillRect(s.x - 2, s.y - 2, s.x + 2, s.y + 2, qRgb(0xE0, 0xE0, 0xE0));
+        frame.shapes.fillRect(s.x - 2, s.y - 2, s.x + 2, s.y + 2, qRgb(0xE0, 0xE0, 0xE0));
         return;
     }
     const float v = item->Value;
     const int red = v >= 0 ? std::min(255, int(255 * v)) : 0;
     const int blue = v >= 0 ? 0 : std::min(255, int(-255 * v));
     if (frame.view.ZoomLevel <= 3) {
-        frame.raster.setPixel(s.x, s.y, qRgb(red, 0, blue));
-        frame.raster.setPixel(s.x + 1, s.y, qRgb(red, 0, blue));
+        frame.shapes.fillRect(s.x, s.y, s.x + 2, s.y + 1, qRgb(red, 0, blue)); // two pixels
         return;
     }
     const QImage* sprite = spriteFor(item, sprites, red, blue);
     if (sprite)
-        frame.raster.blit(s.x - 6, s.y - 6, *sprite);
+        frame.shapes.blit(s.x - 6, s.y - 6, *sprite);
     else
-        frame.raster.fillRect(s.x - 1, s.y - 1, s.x + 2, s.y + 2, qRgb(0xA0, 0xA0, 0xF0));
+        frame.shapes.fillRect(s.x - 1, s.y - 1, s.x + 2, s.y + 2, qRgb(0xA0, 0xA0, 0xF0));
     paintMarksOfItem(frame, item, s, sprites);
 }
 

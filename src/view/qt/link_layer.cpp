@@ -25,7 +25,7 @@ void paintLine(PaintFrame& frame, const CLink* link) {
     const CPoint* to = link->To;
     if (isLisp(from)) {
         const ScreenPoint p = frame.screenOf(from), q = frame.screenOf(to);
-        frame.raster.line(p.x, p.y, q.x, q.y, qRgb(0x80, 0x80, 0xC0));
+        frame.shapes.line(p.x, p.y, q.x, q.y, qRgb(0x80, 0x80, 0xC0));
         return;
     }
     // Exact and saturating: a file may hold any coefficient.

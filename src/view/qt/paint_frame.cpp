@@ -8,15 +8,40 @@
 
 namespace lumeris {
 
+void useArialSubstitutes() {
+    QFont::insertSubstitutions("Arial Cyr", {"Arial", "Liberation Sans"});
+    QFont::insertSubstitution("Arial", "Liberation Sans");
+}
+
 PaintFrame::PaintFrame(World& world, QImage& back, bool ItemsOnly)
-    : world(world), scheme(world.scheme), view(world.view), eval(world.eval), input(world.input),
-      ItemsOnly(ItemsOnly), raster(back), painter(&back), scale_(world.view.Scale),
-      offsetX_(saturate(ToScreenX(world.view, 0))), offsetY_(saturate(ToScreenY(world.view, 0))),
-      left_(world.view.ScreenX),
-      right_(world.view.ScreenX + world.view.CanvasWidth / (long double)world.view.Scale),
-      top_(world.view.ScreenY),
-      bottom_(world.view.ScreenY + world.view.CanvasHeight / (long double)world.view.Scale),
-      font_("Arial Cyr") {
+    : PaintFrame(world, world.view, back, ItemsOnly) {}
+
+PaintFrame::PaintFrame(World& world, ViewState& view, QImage& back)
+    : PaintFrame(world, view, back, false) {}
+
+PaintFrame::PaintFrame(World& world, ViewState& view, QPaintDevice& device)
+    : world(world), scheme(world.scheme), view(view), eval(world.eval), input(world.input),
+      ItemsOnly(false), painter(&device), shapes(painter, view.CanvasWidth, view.CanvasHeight) {
+    // A vector picture names its font for the viewer: "Arial", which stands for the same face
+    // here and which every viewer knows.
+    font_.setFamily(QStringLiteral("Arial"));
+    fixView();
+}
+
+PaintFrame::PaintFrame(World& world, ViewState& view, QImage& back, bool ItemsOnly)
+    : world(world), scheme(world.scheme), view(view), eval(world.eval), input(world.input),
+      ItemsOnly(ItemsOnly), painter(&back), shapes(back, painter) {
+    fixView();
+}
+
+void PaintFrame::fixView() {
+    scale_ = view.Scale;
+    offsetX_ = saturate(ToScreenX(view, 0));
+    offsetY_ = saturate(ToScreenY(view, 0));
+    left_ = view.ScreenX;
+    right_ = view.ScreenX + view.CanvasWidth / (long double)view.Scale;
+    top_ = view.ScreenY;
+    bottom_ = view.ScreenY + view.CanvasHeight / (long double)view.Scale;
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
 
@@ -30,7 +55,14 @@ void PaintFrame::applyFont(bool bold, bool underline) {
     const int points = std::max(1, fontSize_);
     if (!fontDirty_ && font_.bold() == bold && font_.underline() == underline)
         return;
-    font_.setPointSize(points);
+    // Sizes are for the canvas's 96 dots per inch. A device of another resolution (a printer)
+    // is drawn on in canvas pixels magnified by the painter's transform, so its text must keep
+    // the canvas's pixel size too.
+    const int dpi = painter.device()->logicalDpiY();
+    if (dpi == 96 || dpi <= 0)
+        font_.setPointSize(points);
+    else
+        font_.setPointSizeF(points * 96.0 / dpi);
     font_.setBold(bold);
     font_.setUnderline(underline);
     painter.setFont(font_);
@@ -71,24 +103,24 @@ void PaintFrame::twoToneLine(int shade, int strength, float px, float py, float 
     const int x1 = toScreenX(mx), y1 = toScreenY(my);
     const int x2 = toScreenX(qx), y2 = toScreenY(qy);
     if (thick) {
-        raster.thickLine(x0, y0, x1, y1, qRgb(b, a, a));
-        raster.thickLine(x1, y1, x2, y2, qRgb(a, a, b));
+        shapes.thickLine(x0, y0, x1, y1, qRgb(b, a, a));
+        shapes.thickLine(x1, y1, x2, y2, qRgb(a, a, b));
     } else {
-        raster.line(x0, y0, x1, y1, qRgb(b, a, a));
-        raster.line(x1, y1, x2, y2, qRgb(a, a, b));
+        shapes.line(x0, y0, x1, y1, qRgb(b, a, a));
+        shapes.line(x1, y1, x2, y2, qRgb(a, a, b));
     }
 }
 
 void PaintFrame::thickLine(QRgb colour, const CPoint* from, const CPoint* to) {
     const ScreenPoint p = screenOf(from), q = screenOf(to);
-    raster.thickLine(p.x, p.y, q.x, q.y, colour);
+    shapes.thickLine(p.x, p.y, q.x, q.y, colour);
 }
 
 void PaintFrame::arrowhead(ScreenPoint anchor, const CLink* link, ArrowSize size, QRgb outline,
                            const QRgb* fill) {
     const auto dx = std::int64_t(link->To->X) - link->From->X;
     const auto dy = std::int64_t(link->To->Y) - link->From->Y;
-    raster.polygon(lumeris::arrowhead(anchor, dx, dy, size), outline, fill);
+    shapes.polygon(lumeris::arrowhead(anchor, dx, dy, size), outline, fill);
 }
 
 void PaintFrame::ellipse(int left, int top, int right, int bottom, QRgb pen) {

@@ -1,11 +1,12 @@
-// One frame's drawing context: the world being drawn, the back buffer seen both as raw
-// pixels (bulk lines, sprites, fills) and through a QPainter (text, ellipses, stretched
-// pictures), the view transform fixed for the frame, and the writers of the painter's texts.
+// One frame's drawing context: the world being drawn, the device seen both through the plain
+// shapes (bulk lines, sprites, fills: raw pixels on the canvas, vectors elsewhere) and through
+// a QPainter (text, ellipses, stretched pictures), the view transform fixed for the frame, and
+// the writers of the painter's texts.
 #pragma once
 
 #include "program/world.h"
 #include "view/arrowhead.h"
-#include "view/qt/raster.h"
+#include "view/qt/shapes.h"
 
 #include <QFont>
 #include <QPainter>
@@ -14,9 +15,20 @@
 
 namespace lumeris {
 
+// Registers the fonts that stand in for "Arial Cyr", the painter's font: Arial, else
+// Liberation Sans, which has Arial's metrics.
+void useArialSubstitutes();
+
 class PaintFrame {
   public:
+    // The canvas: world.view on its back buffer.
     PaintFrame(World& world, QImage& back, bool ItemsOnly);
+    // A picture of `view` (which outlives the frame): pixels into a Format_RGB32 image of the
+    // view's canvas size, as on the canvas.
+    PaintFrame(World& world, ViewState& view, QImage& back);
+    // A picture of `view` as vectors on any device that shows its canvas size (a transform
+    // set on the painter afterwards magnifies everything).
+    PaintFrame(World& world, ViewState& view, QPaintDevice& device);
 
     World& world;
     Scheme& scheme;
@@ -24,8 +36,8 @@ class PaintFrame {
     Evaluation& eval;
     Interaction& input;
     const bool ItemsOnly;
-    Raster raster;
     QPainter painter;
+    Shapes shapes;
 
     // The view transform of view/transform.h, fixed for the frame: its offset term is taken
     // from ToScreenX once, and the product of two floats is exact in a double, so the
@@ -66,6 +78,9 @@ class PaintFrame {
     void roundRect(int left, int top, int right, int bottom, QRgb pen, const QRgb* fill);
 
   private:
+    PaintFrame(World& world, ViewState& view, QImage& back, bool ItemsOnly);
+    void fixView(); // the transform's terms and the on-screen bounds for the frame
+
     // Truncates toward zero, holding far-away points at a distance where the pixel
     // arithmetic cannot overflow; such points are never on the canvas. NaN (a damaged
     // Scale) gives 0.
@@ -75,11 +90,11 @@ class PaintFrame {
     }
     void applyFont(bool bold, bool underline);
 
-    double scale_;
-    int offsetX_, offsetY_;
-    long double left_, right_, top_, bottom_;
+    double scale_ = 1;
+    int offsetX_ = 0, offsetY_ = 0;
+    long double left_ = 0, right_ = 0, top_ = 0, bottom_ = 0;
     int fontSize_ = 0;
-    QFont font_;
+    QFont font_{"Arial Cyr"};
     int ascent_ = 0;
     bool fontDirty_ = true;
 };

@@ -4,7 +4,6 @@
 #include "view/qt/frame_printer.h"
 #include "view/qt/layers.h"
 
-#include <QFont>
 #include <QLocale>
 #include <algorithm>
 
@@ -13,9 +12,7 @@ namespace lumeris {
 ScenePainter::ScenePainter(World& world, Surface& surface)
     : Background(4, 3, QImage::Format_RGB32), world_(world), surface_(surface) {
     Background.fill(Qt::white);
-    // The painter asks for "Arial Cyr"; Liberation Sans has Arial's metrics.
-    QFont::insertSubstitutions("Arial Cyr", {"Arial", "Liberation Sans"});
-    QFont::insertSubstitution("Arial", "Liberation Sans");
+    useArialSubstitutes();
 }
 
 void ScenePainter::Repaint(bool ItemsOnly) {
@@ -68,7 +65,7 @@ void ScenePainter::paintLayers(bool ItemsOnly) {
         };
         const char decimalPoint = char(QLocale().decimalPoint().front().unicode());
         under_.paint(frame, surface_.Back, {backgroundKey_, PrintRequested, decimalPoint}, [&] {
-            frame.raster.fillRect(0, 0, frame.raster.width(), frame.raster.height(), 0xFFFFFFFF);
+            frame.shapes.fillRect(0, 0, frame.shapes.width(), frame.shapes.height(), 0xFFFFFFFF);
             if (!PrintRequested)
                 paintGrid(frame);
             paintBackground(frame, transparentBackground_);

@@ -20,20 +20,20 @@ void paintTraceRow(PaintFrame& frame, const CVolume* trace, ScreenPoint s, int y
     const int x0 = s.x + 1;
     const bool flag = trace->Source->Type == TypeFlag;
     const bool blinking = flag && frame.eval.BlinkPhase;
-    frame.raster.frameRect(x0, y0, x0 + 22, y0 + 5,
+    frame.shapes.frameRect(x0, y0, x0 + 22, y0 + 5,
                            flag ? qRgb(0x00, 0xB0, 0x00) : qRgb(0x60, 0x60, 0x60));
     const QRgb bar = blinking           ? qRgb(0x00, 0xFF, 0x00)
                      : trace->Value > 0 ? qRgb(0xE0, 0x20, 0x20)
                                         : qRgb(0x20, 0x20, 0xE0);
     // The exact product: in single precision 20 * 0.7 rounds up to 14 before the truncation.
     const int length = truncToInt(20 * std::fabs(static_cast<long double>(trace->Value)));
-    frame.raster.fillRect(x0 + 1, y0 + 1, x0 + 1 + length, y0 + 4, bar);
+    frame.shapes.fillRect(x0 + 1, y0 + 1, x0 + 1 + length, y0 + 4, bar);
     const std::string caption =
         frame.eval.ShowValues ? valueText(trace->Value, 3, decimalPoint) + " " + trace->Source->Name
                               : trace->Source->Name;
     frame.writeText(x0 + 23, y0 - 4, caption, qRgb(0x30, 0x40, 0x30), false, false);
     if (blinking)
-        frame.raster.blit(s.x - 6, s.y - 6, sprites.iFlag);
+        frame.shapes.blit(s.x - 6, s.y - 6, sprites.iFlag);
 }
 
 } // namespace

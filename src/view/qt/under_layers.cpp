@@ -63,8 +63,8 @@ std::uint64_t settingsOf(const World& world, const UnderLayerInputs& inputs) {
 bool reachesScreen(const PaintFrame& frame, const CLink* link) {
     constexpr int margin = 4;
     const ScreenPoint p = frame.screenOf(link->From), q = frame.screenOf(link->To);
-    return std::max(p.x, q.x) >= -margin && std::min(p.x, q.x) < frame.raster.width() + margin &&
-           std::max(p.y, q.y) >= -margin && std::min(p.y, q.y) < frame.raster.height() + margin;
+    return std::max(p.x, q.x) >= -margin && std::min(p.x, q.x) < frame.shapes.width() + margin &&
+           std::max(p.y, q.y) >= -margin && std::min(p.y, q.y) < frame.shapes.height() + margin;
 }
 
 } // namespace
