@@ -105,7 +105,7 @@ void measure(const char* title, const std::function<void(Scheme&)>& build) {
             const ReadResult result =
                 readScheme(splitLines(text), ReadMode::load(), *target, view, doc, nullptr);
             if (!result)
-                std::printf("read failed: %s\n", result.message.c_str());
+                std::printf("read failed: %s\n", result.message.plain().c_str());
         });
     const bool same = saveBytes(*target, view, doc) == text;
     const double empty = bestMilliseconds(

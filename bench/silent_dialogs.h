@@ -9,10 +9,10 @@
 namespace lumeris {
 
 struct SilentDialogs : UserDialogs {
-    void message(const std::string& text, const std::string&, MessageIcon) override {
-        std::printf("  message: %s\n", text.c_str());
+    void message(const UserText& text, const UserText&, MessageIcon) override {
+        std::printf("  message: %s\n", text.plain().c_str());
     }
-    Answer askYesNoCancel(const std::string&, const std::string&) override {
+    Answer askYesNoCancel(const UserText&, const UserText&) override {
         return Answer::Cancel;
     }
     std::optional<std::string> openFile(OpenDialogKind, const std::string&) override {

@@ -29,7 +29,7 @@ for f in /usr/bin/lumeris /usr/bin/lumeris-cli \
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 for p in libqt6core6 libqt6gui6 libqt6svg6 libqt6widgets6 libqt6printsupport6 libqt6charts6 qt6-qpa-plugins \
-  fonts-liberation libstdc++6; do
+  fonts-liberation qt6-translations-l10n libstdc++6; do
   [[ ", $depends," == *", $p "* || ", $depends," == *", $p,"* ]] || fail "Depends lacks $p: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = lumeris ] || fail "package name"

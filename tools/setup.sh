@@ -10,6 +10,7 @@ source tools/need_packages.sh
 need_packages \
   g++ cmake ninja-build pkg-config git \
   qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev \
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n \
   googletest libgtest-dev libgmock-dev libbenchmark-dev libboost-graph-dev \
   clang libclang-rt-14-dev \
   xvfb xauth x11-utils xdotool fonts-liberation poppler-utils locales \

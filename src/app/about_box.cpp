@@ -8,7 +8,7 @@ namespace lumeris {
 
 TfrmAbout::TfrmAbout(ShellLauncher& shell, QWidget* parent) : QDialog(parent), shell_(shell) {
     setObjectName("frmAbout");
-    setWindowTitle("About Lumeris");
+    setWindowTitle(tr("About Lumeris"));
     auto* layout = new QVBoxLayout(this);
 
     auto* name = new QLabel("Lumeris 1.5", this);
@@ -17,8 +17,8 @@ TfrmAbout::TfrmAbout(ShellLauncher& shell, QWidget* parent) : QDialog(parent), s
     large.setBold(true);
     name->setFont(large);
     layout->addWidget(name, 0, Qt::AlignHCenter);
-    layout->addWidget(new QLabel(
-        QString::fromUtf8("блокнот для просмотра, редактирования и проверки схем"), this));
+    layout->addWidget(
+        new QLabel(tr("блокнот для просмотра, редактирования и проверки схем"), this));
 
     auto* address = new QLabel(
         QString("<a href=\"#\" style=\"color:#0000FF\">%1</a>").arg(ContactAddress), this);
@@ -28,7 +28,7 @@ TfrmAbout::TfrmAbout(ShellLauncher& shell, QWidget* parent) : QDialog(parent), s
     connect(address, &QLabel::linkActivated, this, [this] { addressClicked(); });
     layout->addWidget(address, 0, Qt::AlignHCenter);
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 0, Qt::AlignHCenter);

@@ -1,5 +1,6 @@
-// ActionList1: one row per action. Actions whose commands come with later parts of the
-// program have no handler yet; they exist with their captions and shortcuts all the same.
+// ActionList1: one row per action; captions and hints are translated as the actions are made.
+// Actions whose commands come with later parts of the program have no handler yet; they exist with
+// their captions and shortcuts all the same.
 #include "app/main_window.h"
 
 #include <QAction>
@@ -18,57 +19,67 @@ struct ActionRow {
 };
 
 const ActionRow ActionTable[] = {
-    {"aNew", "Новая схема...", "", "", &TfrmMain::aNewExecute},
-    {"aOpen", "Открыть...", "", "F12", &TfrmMain::aOpenExecute},
-    {"aSave", "Сохранить", "", "F2", &TfrmMain::aSaveExecute},
-    {"aSaveAs", "Сохранить как...", "", "", &TfrmMain::aSaveAsExecute},
-    {"aImport", QT_TRANSLATE_NOOP("TfrmMain", "Импорт..."), "", "", &TfrmMain::aImportExecute},
-    {"aExport", QT_TRANSLATE_NOOP("TfrmMain", "Экспорт..."), "", "", &TfrmMain::aExportExecute},
-    {"aAddFavorites", "Вставить Избранное", "", "", &TfrmMain::aAddFavoritesExecute},
-    {"aPrint", "Печать...", "", "Ctrl+P", &TfrmMain::aPrintExecute},
-    {"aPrintWhole", QT_TRANSLATE_NOOP("lumeris::TfrmMain", "Печать всей схемы..."), "", "",
+    {"aNew", QT_TRANSLATE_NOOP("Action", "Новая схема..."), "", "", &TfrmMain::aNewExecute},
+    {"aOpen", QT_TRANSLATE_NOOP("Action", "Открыть..."), "", "F12", &TfrmMain::aOpenExecute},
+    {"aSave", QT_TRANSLATE_NOOP("Action", "Сохранить"), "", "F2", &TfrmMain::aSaveExecute},
+    {"aSaveAs", QT_TRANSLATE_NOOP("Action", "Сохранить как..."), "", "", &TfrmMain::aSaveAsExecute},
+    {"aImport", QT_TRANSLATE_NOOP("Action", "Импорт..."), "", "", &TfrmMain::aImportExecute},
+    {"aExport", QT_TRANSLATE_NOOP("Action", "Экспорт..."), "", "", &TfrmMain::aExportExecute},
+    {"aAddFavorites", QT_TRANSLATE_NOOP("Action", "Вставить Избранное"), "", "",
+     &TfrmMain::aAddFavoritesExecute},
+    {"aPrint", QT_TRANSLATE_NOOP("Action", "Печать..."), "", "Ctrl+P", &TfrmMain::aPrintExecute},
+    {"aPrintWhole", QT_TRANSLATE_NOOP("Action", "Печать всей схемы..."), "", "",
      &TfrmMain::aPrintWholeExecute},
-    {"aExportPicture", QT_TRANSLATE_NOOP("lumeris::TfrmMain", "Экспорт рисунка..."), "", "",
+    {"aExportPicture", QT_TRANSLATE_NOOP("Action", "Экспорт рисунка..."), "", "",
      &TfrmMain::aExportPictureExecute},
-    {"aExit", "Выход", "", "F10", &TfrmMain::aExitExecute},
-    {"aRun", "Выполнять/остановить", "", "F9", &TfrmMain::aRunExecute},
-    {"aStep", "Шаг", "", "F7", &TfrmMain::aStepExecute},
-    {"aReset", "Сброс значений", "", "Ctrl+F9", &TfrmMain::aResetExecute},
-    {"aNewItem", "Точка", "", "Ins", &TfrmMain::aNewItemExecute},
-    {"aPaste", "Вставить", "", "Ctrl+V", &TfrmMain::aPasteExecute},
-    {"aDelete", "Удалить", "Удалить -  (Del)", "Del", &TfrmMain::aDeleteExecute},
-    {"aClone", "Создать копию", "", "F5", &TfrmMain::aCloneExecute},
-    {"aSplit", "Разделить точку на вход и выход", "", "F6", &TfrmMain::aSplitExecute},
-    {"aUnite", "Объединить точки", "Объединить вход и выход в одну точки", "",
+    {"aExit", QT_TRANSLATE_NOOP("Action", "Выход"), "", "F10", &TfrmMain::aExitExecute},
+    {"aRun", QT_TRANSLATE_NOOP("Action", "Выполнять/остановить"), "", "F9", &TfrmMain::aRunExecute},
+    {"aStep", QT_TRANSLATE_NOOP("Action", "Шаг"), "", "F7", &TfrmMain::aStepExecute},
+    {"aReset", QT_TRANSLATE_NOOP("Action", "Сброс значений"), "", "Ctrl+F9",
+     &TfrmMain::aResetExecute},
+    {"aNewItem", QT_TRANSLATE_NOOP("Action", "Точка"), "", "Ins", &TfrmMain::aNewItemExecute},
+    {"aPaste", QT_TRANSLATE_NOOP("Action", "Вставить"), "", "Ctrl+V", &TfrmMain::aPasteExecute},
+    {"aDelete", QT_TRANSLATE_NOOP("Action", "Удалить"),
+     QT_TRANSLATE_NOOP("Action", "Удалить -  (Del)"), "Del", &TfrmMain::aDeleteExecute},
+    {"aClone", QT_TRANSLATE_NOOP("Action", "Создать копию"), "", "F5", &TfrmMain::aCloneExecute},
+    {"aSplit", QT_TRANSLATE_NOOP("Action", "Разделить точку на вход и выход"), "", "F6",
+     &TfrmMain::aSplitExecute},
+    {"aUnite", QT_TRANSLATE_NOOP("Action", "Объединить точки"),
+     QT_TRANSLATE_NOOP("Action", "Объединить вход и выход в одну точки"), "",
      &TfrmMain::aUniteExecute},
-    {"aResetPoint", "Обнулить точку", "", "F11", &TfrmMain::aResetPointExecute},
-    {"aCenterScreen", "Центрировать", "", "Ctrl+A", &TfrmMain::aCenterScreenExecute},
-    {"aAlign", "Движение", "", "Ctrl+F2", &TfrmMain::aAlignExecute},
-    {"aTeach", "Обучить", "Подстроить коэффициенты связей", "Ctrl+F4", &TfrmMain::aTeachExecute},
-    {"aCopy", "Копировать", "", "Ctrl+C", &TfrmMain::aCopyExecute},
-    {"aCut", "Вырезать", "", "Ctrl+X", &TfrmMain::aCutExecute},
-    {"aMatrix", "Матрица", "", "", &TfrmMain::aMatrixExecute},
-    {"aShowVolumes", "Трассировка", "", "F4", &TfrmMain::aShowVolumesExecute},
-    {"aShowValues", "Числа", "", "F3", &TfrmMain::aShowValuesExecute},
-    {"aExitDontSave", "Выйти без сохранения", "", "Ctrl+Q", &TfrmMain::aExitDontSaveExecute},
-    {"aUndo", "Отменить", "", "Ctrl+Z", &TfrmMain::aUndoExecute},
-    {"aRedo", "Повторить", "", "Ctrl+Y", &TfrmMain::aRedoExecute},
-    {"aLoops", QT_TRANSLATE_NOOP("lumeris::TfrmMain", "Петли и связи..."), "", "",
-     &TfrmMain::aLoopsExecute},
-    {"aValueChart", QT_TRANSLATE_NOOP("lumeris::TfrmMain", "График значений"),
-     QT_TRANSLATE_NOOP("lumeris::TfrmMain", "Значения точек по шагам"), "",
-     &TfrmMain::aValueChartExecute},
+    {"aResetPoint", QT_TRANSLATE_NOOP("Action", "Обнулить точку"), "", "F11",
+     &TfrmMain::aResetPointExecute},
+    {"aCenterScreen", QT_TRANSLATE_NOOP("Action", "Центрировать"), "", "Ctrl+A",
+     &TfrmMain::aCenterScreenExecute},
+    {"aAlign", QT_TRANSLATE_NOOP("Action", "Движение"), "", "Ctrl+F2", &TfrmMain::aAlignExecute},
+    {"aTeach", QT_TRANSLATE_NOOP("Action", "Обучить"),
+     QT_TRANSLATE_NOOP("Action", "Подстроить коэффициенты связей"), "Ctrl+F4",
+     &TfrmMain::aTeachExecute},
+    {"aCopy", QT_TRANSLATE_NOOP("Action", "Копировать"), "", "Ctrl+C", &TfrmMain::aCopyExecute},
+    {"aCut", QT_TRANSLATE_NOOP("Action", "Вырезать"), "", "Ctrl+X", &TfrmMain::aCutExecute},
+    {"aMatrix", QT_TRANSLATE_NOOP("Action", "Матрица"), "", "", &TfrmMain::aMatrixExecute},
+    {"aShowVolumes", QT_TRANSLATE_NOOP("Action", "Трассировка"), "", "F4",
+     &TfrmMain::aShowVolumesExecute},
+    {"aShowValues", QT_TRANSLATE_NOOP("Action", "Числа"), "", "F3", &TfrmMain::aShowValuesExecute},
+    {"aExitDontSave", QT_TRANSLATE_NOOP("Action", "Выйти без сохранения"), "", "Ctrl+Q",
+     &TfrmMain::aExitDontSaveExecute},
+    {"aUndo", QT_TRANSLATE_NOOP("Action", "Отменить"), "", "Ctrl+Z", &TfrmMain::aUndoExecute},
+    {"aRedo", QT_TRANSLATE_NOOP("Action", "Повторить"), "", "Ctrl+Y", &TfrmMain::aRedoExecute},
+    {"aLoops", QT_TRANSLATE_NOOP("Action", "Петли и связи..."), "", "", &TfrmMain::aLoopsExecute},
+    {"aValueChart", QT_TRANSLATE_NOOP("Action", "График значений"),
+     QT_TRANSLATE_NOOP("Action", "Значения точек по шагам"), "", &TfrmMain::aValueChartExecute},
 };
 
 } // namespace
 
 void TfrmMain::createActions() {
     for (const ActionRow& row : ActionTable) {
-        auto* action = new QAction(tr(row.caption), this);
+        auto* action = new QAction(QCoreApplication::translate("Action", row.caption), this);
         action->setObjectName(row.name);
         if (*row.hint) {
-            action->setToolTip(tr(row.hint));
-            action->setStatusTip(tr(row.hint));
+            const QString hint = QCoreApplication::translate("Action", row.hint);
+            action->setToolTip(hint);
+            action->setStatusTip(hint);
         }
         action->setShortcut(QKeySequence(QString::fromUtf8(row.shortcut)));
         if (row.execute)

@@ -15,7 +15,7 @@ std::optional<int> answerInfoOption(int argc, const char* const* argv) {
     }
     if (word != "--help" && word != "-h")
         return std::nullopt;
-    std::fputs("usage: lumeris [FILE]\n"
+    std::fputs("usage: lumeris [--lang ru|en] [FILE]\n"
                "A notebook for viewing, editing and checking schemes.\n"
                "\n"
                "Opens the scheme FILE (a text file whose first line is \"Lumeris 1.5\" or\n"
@@ -24,8 +24,10 @@ std::optional<int> answerInfoOption(int argc, const char* const* argv) {
                "The scheme is saved back, its previous version kept as FILE.bak, when the\n"
                "program ends (Ctrl+Q ends it without saving).\n"
                "\n"
-               "  -h, --help   show this help and end\n"
-               "  --version    show the version and end\n"
+               "  --lang ru|en  speak Russian or English in this run (the default follows the\n"
+               "                language chosen in the menu, else the desktop's language)\n"
+               "  -h, --help    show this help and end\n"
+               "  --version     show the version and end\n"
                "\n"
                "See lumeris(1) for the mouse gestures, keys and menu.\n",
                stdout);

@@ -7,18 +7,35 @@
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_seams.h"
 #include "program/history.h"
+#include "wording/qt/translations.h"
 
 #include <QApplication>
 #include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cstdio>
+#include <vector>
 
 int main(int argc, char* argv[]) {
-    if (const auto status = lumeris::answerInfoOption(argc, argv))
+    std::vector<std::string> args(argv, argv + argc);
+    const lumeris::LanguageOption option = lumeris::takeLanguageOption(args);
+    std::vector<const char*> rest;
+    for (const std::string& arg : args)
+        rest.push_back(arg.c_str());
+    const int restCount = static_cast<int>(rest.size());
+    if (const auto status = lumeris::answerInfoOption(restCount, rest.data()))
         return *status;
+    if (!option.error.empty()) {
+        std::fprintf(stderr, "lumeris: %s\nusage: lumeris [--lang ru|en] [FILE]\n",
+                     option.error.c_str());
+        return 1;
+    }
     lumeris::StepMarkingApplication app(argc, argv);
     QCoreApplication::setApplicationName("lumeris");
     QCoreApplication::setOrganizationName("lumeris");
+    const lumeris::Language language = lumeris::chooseLanguage(
+        option.language, lumeris::storedLanguage(), lumeris::systemUiLanguages());
+    lumeris::installTranslations(app, language);
 
     lumeris::World world;
     app.afterEvent = [&world] { lumeris::endEditStep(world); };
@@ -31,12 +48,19 @@ int main(int argc, char* argv[]) {
     const std::string folder = lumeris::programFolder(
         QCoreApplication::applicationDirPath().toStdString(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
-    lumeris::MainServices services{
-        dialogs,    shell,  end,      &printer, lumeris::osLogonName, lumeris::localShortDate,
-        &clipboard, folder, &settings};
-    const std::string fileName = lumeris::startupFileName(argc, argv, folder);
+    lumeris::MainServices services{dialogs,
+                                   shell,
+                                   end,
+                                   &printer,
+                                   lumeris::osLogonName,
+                                   lumeris::localShortDate,
+                                   &clipboard,
+                                   folder,
+                                   &settings,
+                                   {language, lumeris::storeLanguage}};
+    const std::string fileName = lumeris::startupFileName(restCount, rest.data(), folder);
 
-    lumeris::Application windows(world, services, fileName, argc > 1);
+    lumeris::Application windows(world, services, fileName, restCount > 1);
     dialogs.setParent(&windows.frmMain);
     windows.show();
     return app.exec();

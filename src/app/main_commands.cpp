@@ -56,6 +56,22 @@ void TfrmMain::AboutClick() {
     ++world_.scheme.RedrawRequests;
 }
 
+void TfrmMain::mLanguageRussianClick() {
+    keepLanguage(Language::Russian);
+}
+
+void TfrmMain::mLanguageEnglishClick() {
+    keepLanguage(Language::English);
+}
+
+// The texts already shown are not remade: the new language comes with the next start.
+void TfrmMain::keepLanguage(Language language) {
+    if (services_.language.remember)
+        services_.language.remember(language);
+    services_.dialogs.message(userText("Main", "Язык сменится при следующем запуске программы."),
+                              "Lumeris", MessageIcon::None);
+}
+
 void TfrmMain::aAddFavoritesExecute() {
     lumeris::aAddFavoritesExecute(world_, services_.dialogs, QDir::homePath().toStdString());
 }

@@ -6,6 +6,7 @@
 #include "edit/edit_commands.h"
 #include "edit/navigation.h"
 #include "text/qt/cp1251.h"
+#include "wording/qt/shown_text.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -105,9 +106,7 @@ void TfrmMain::runCreationStep(const std::string& fileName, bool createMissing) 
 
 WorkflowHooks TfrmMain::workflowHooks() {
     WorkflowHooks hooks;
-    hooks.setTitle = [this](const std::string& title) {
-        setWindowTitle(QString::fromStdString(title));
-    };
+    hooks.setTitle = [this](const UserText& title) { setWindowTitle(shown(title)); };
     hooks.setCurrentFolder = [](const std::string& folder) {
         QDir::setCurrent(QString::fromStdString(folder));
     };
@@ -199,7 +198,8 @@ void TfrmMain::FormKeyDown(int key, const QString& text) {
         return;
     }
     if (key == Qt::Key_Escape) {
-        const Answer answer = services_.dialogs.askYesNoCancel("Сохранить?", "Lumeris exit");
+        const Answer answer = services_.dialogs.askYesNoCancel(userText("Main", "Сохранить?"),
+                                                               userText("Main", "Lumeris exit"));
         if (answer == Answer::No || (answer == Answer::Yes && workflow_.Save()))
             endNow(0);
         return;

@@ -23,6 +23,7 @@
 #include "view/movement.h"
 #include "view/qt/scene_painter.h"
 #include "view/qt/surface.h"
+#include "wording/language.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -44,6 +45,12 @@ class HelpWindow;
 class StatusLine;
 struct MenuRow;
 
+// The window's language: this run's, and where a choice for later runs goes.
+struct LanguageChoice {
+    Language current = Language::Russian;
+    std::function<void(Language)> remember; // empty: the choice is not kept
+};
+
 // The services the window reaches the system through; tests pass scripted ones.
 struct MainServices {
     UserDialogs& dialogs;
@@ -55,6 +62,7 @@ struct MainServices {
     Clipboard* clipboard = nullptr;         // null: copy and paste reach no clipboard
     std::string programFolder{};   // where an item's address not found as given is looked for
     QSettings* settings = nullptr; // remembers the window, its bars and the recent files
+    LanguageChoice language{};
 };
 
 // The windows created after the main window; start-up hands them over.
@@ -139,6 +147,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void mPictureClick();
     void mShowNamesClick();
     void mShowLinksClick();
+    void mLanguageRussianClick();
+    void mLanguageEnglishClick();
     // Opens the window of feedback loops, causes and effects (made on first use).
     void aLoopsExecute();
     TfrmLoops* loopsWindow() const { return frmLoops_; }
@@ -210,6 +220,8 @@ class TfrmMain : public QMainWindow, public WindowPort {
     void runProps(const PropsHandler& handler);
     void showProps();
     void applyEditShortcuts(bool suspended);
+    // Keeps the language for the next start and says so.
+    void keepLanguage(Language language);
     StepHooks stepHooks();
     WorkflowHooks workflowHooks();
     TickHooks tickHooks();

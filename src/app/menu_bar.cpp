@@ -13,15 +13,15 @@ namespace lumeris {
 namespace {
 
 const MenuRow MenuBar[] = {
-    {Row::Submenu, "mbFile", QT_TRANSLATE_NOOP("TfrmMain", "Файл")},
+    {Row::Submenu, "mbFile", QT_TRANSLATE_NOOP("Menu", "Файл")},
     {Row::Action, "aNew"},
     {Row::Action, "aOpen"},
-    {Row::Submenu, "mRecent", QT_TRANSLATE_NOOP("TfrmMain", "Последние файлы")},
+    {Row::Submenu, "mRecent", QT_TRANSLATE_NOOP("Menu", "Последние файлы")},
     {Row::End, ""},
     {Row::Action, "aSave"},
     {Row::Action, "aSaveAs"},
     {Row::Separator, ""},
-    {Row::Submenu, "mImport", QT_TRANSLATE_NOOP("TfrmMain", "Импорт")},
+    {Row::Submenu, "mImport", QT_TRANSLATE_NOOP("Menu", "Импорт")},
     {Row::Action, "aImportLisp"},
     {Row::Paper, "PasteLisp1"},
     {Row::Separator, ""},
@@ -42,7 +42,7 @@ const MenuRow MenuBar[] = {
     {Row::Action, "aExit"},
     {Row::End, ""},
 
-    {Row::Submenu, "mbEdit", QT_TRANSLATE_NOOP("TfrmMain", "Правка")},
+    {Row::Submenu, "mbEdit", QT_TRANSLATE_NOOP("Menu", "Правка")},
     {Row::Action, "aUndo"},
     {Row::Action, "aRedo"},
     {Row::Separator, ""},
@@ -59,8 +59,7 @@ const MenuRow MenuBar[] = {
     {Row::Action, "aFind"},
     {Row::End, ""},
 
-    // The language entry belongs at the end of this menu.
-    {Row::Submenu, "mbView", QT_TRANSLATE_NOOP("TfrmMain", "Вид")},
+    {Row::Submenu, "mbView", QT_TRANSLATE_NOOP("Menu", "Вид")},
     {Row::Action, "aShowAll"},
     {Row::Action, "aCenterScreen"},
     {Row::Separator, ""},
@@ -75,9 +74,15 @@ const MenuRow MenuBar[] = {
     {Row::Separator, ""},
     {Row::Action, "aShowMenuBar"},
     {Row::Action, "aShowStatusBar"},
+    {Row::Separator, ""},
+    // The caption is in both languages, so that a user lost in either finds it.
+    {Row::Submenu, "mbLanguage", QT_TRANSLATE_NOOP("Menu", "Язык / Language")},
+    {Row::Paper, "mLanguageRussian"},
+    {Row::Paper, "mLanguageEnglish"},
+    {Row::End, ""},
     {Row::End, ""},
 
-    {Row::Submenu, "mbRun", QT_TRANSLATE_NOOP("TfrmMain", "Выполнение")},
+    {Row::Submenu, "mbRun", QT_TRANSLATE_NOOP("Menu", "Выполнение")},
     {Row::Paper, "mRunning"},
     {Row::Action, "aStep"},
     {Row::Action, "aTeach"},
@@ -86,14 +91,14 @@ const MenuRow MenuBar[] = {
     {Row::Paper, "N1"},
     {Row::Action, "aAlign"},
     {Row::Separator, ""},
-    {Row::Submenu, "mDefaultLogic", QT_TRANSLATE_NOOP("TfrmMain", "Логика новых точек")},
+    {Row::Submenu, "mDefaultLogic", QT_TRANSLATE_NOOP("Menu", "Логика новых точек")},
     {Row::Paper, "mLogicBoolean"},
     {Row::Paper, "mLogicVolumes"},
     {Row::Paper, "mLogicReal"},
     {Row::End, ""},
     {Row::End, ""},
 
-    {Row::Submenu, "mbHelp", QT_TRANSLATE_NOOP("TfrmMain", "Справка")},
+    {Row::Submenu, "mbHelp", QT_TRANSLATE_NOOP("Menu", "Справка")},
     {Row::Action, "aHelp"},
     {Row::Paper, "mAbout"},
     {Row::End, ""},

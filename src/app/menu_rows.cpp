@@ -13,7 +13,7 @@ namespace lumeris {
 namespace {
 
 QString caption(const MenuRow& row) {
-    return QCoreApplication::translate("TfrmMain", row.caption);
+    return QCoreApplication::translate("Menu", row.caption);
 }
 
 } // namespace

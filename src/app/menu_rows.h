@@ -26,7 +26,7 @@ enum Flags : unsigned {
 struct MenuRow {
     Row kind;
     const char* name;
-    const char* caption = ""; // looked up through the translations (context "TfrmMain")
+    const char* caption = ""; // looked up through the translations (context "Menu")
     void (TfrmMain::*click)() = nullptr;
     unsigned flags = 0;
     const char* action = ""; // ShownAs: the action of the table it runs

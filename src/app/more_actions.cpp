@@ -25,23 +25,23 @@ struct MoreRow {
 };
 
 const MoreRow MoreActions[] = {
-    {"aFind", QT_TRANSLATE_NOOP("TfrmMain", "Найти..."), "Ctrl+F", &TfrmMain::aFindExecute},
-    {"aShowAll", QT_TRANSLATE_NOOP("TfrmMain", "Показать всё"), "Ctrl+Shift+A",
+    {"aFind", QT_TRANSLATE_NOOP("Action", "Найти..."), "Ctrl+F", &TfrmMain::aFindExecute},
+    {"aShowAll", QT_TRANSLATE_NOOP("Action", "Показать всё"), "Ctrl+Shift+A",
      &TfrmMain::aShowAllExecute},
-    {"aHelp", QT_TRANSLATE_NOOP("TfrmMain", "Руководство"), "F1", &TfrmMain::aHelpExecute},
-    {"aImportLisp", QT_TRANSLATE_NOOP("TfrmMain", "Lisp из файла..."), "",
+    {"aHelp", QT_TRANSLATE_NOOP("Action", "Руководство"), "F1", &TfrmMain::aHelpExecute},
+    {"aImportLisp", QT_TRANSLATE_NOOP("Action", "Lisp из файла..."), "",
      &TfrmMain::aImportLispExecute},
-    {"aAddFavoritesFolder", QT_TRANSLATE_NOOP("TfrmMain", "Избранное из папки..."), "",
+    {"aAddFavoritesFolder", QT_TRANSLATE_NOOP("Action", "Избранное из папки..."), "",
      &TfrmMain::aAddFavoritesFolderExecute},
-    {"aShowMenuBar", QT_TRANSLATE_NOOP("TfrmMain", "Строка меню"), "Ctrl+M", nullptr},
-    {"aShowStatusBar", QT_TRANSLATE_NOOP("TfrmMain", "Строка состояния"), "", nullptr},
+    {"aShowMenuBar", QT_TRANSLATE_NOOP("Action", "Строка меню"), "Ctrl+M", nullptr},
+    {"aShowStatusBar", QT_TRANSLATE_NOOP("Action", "Строка состояния"), "", nullptr},
 };
 
 } // namespace
 
 void TfrmMain::createMoreActions() {
     for (const MoreRow& row : MoreActions) {
-        auto* action = new QAction(QCoreApplication::translate("TfrmMain", row.caption), this);
+        auto* action = new QAction(QCoreApplication::translate("Action", row.caption), this);
         action->setObjectName(row.name);
         action->setShortcut(QKeySequence(QString::fromUtf8(row.shortcut)));
         if (row.execute)

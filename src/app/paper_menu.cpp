@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/menu_rows.h"
 
+#include <QAction>
 #include <QMenu>
 
 namespace lumeris {
@@ -9,7 +10,7 @@ namespace lumeris {
 namespace {
 
 const MenuRow PaperMenu[] = {
-    {Row::Submenu, "mFile", "Файл"},
+    {Row::Submenu, "mFile", QT_TRANSLATE_NOOP("Menu", "Файл")},
     {Row::Action, "aNew"},
     {Row::Action, "aOpen"},
     {Row::Action, "aSave"},
@@ -22,13 +23,20 @@ const MenuRow PaperMenu[] = {
     {Row::Action, "aExportPicture"},
     {Row::Action, "aExitDontSave"},
     {Row::Separator, ""},
-    {Row::Entry, "mAbout", "О программе...", &TfrmMain::AboutClick},
+    // The caption is in both languages, so that a user lost in either finds it.
+    {Row::Submenu, "mLanguage", QT_TRANSLATE_NOOP("Menu", "Язык / Language")},
+    {Row::Entry, "mLanguageRussian", QT_TRANSLATE_NOOP("Menu", "Русский"),
+     &TfrmMain::mLanguageRussianClick, Radio},
+    {Row::Entry, "mLanguageEnglish", QT_TRANSLATE_NOOP("Menu", "English"),
+     &TfrmMain::mLanguageEnglishClick, Radio},
+    {Row::End, ""},
+    {Row::Entry, "mAbout", QT_TRANSLATE_NOOP("Menu", "О программе..."), &TfrmMain::AboutClick},
     {Row::Separator, ""},
     {Row::Action, "aExit"},
     {Row::End, ""},
 
-    {Row::Submenu, "mEdit", "Правка"},
-    {Row::ShownAs, "mNewItem", "Новая точка", nullptr, 0, "aNewItem"},
+    {Row::Submenu, "mEdit", QT_TRANSLATE_NOOP("Menu", "Правка")},
+    {Row::ShownAs, "mNewItem", QT_TRANSLATE_NOOP("Menu", "Новая точка"), nullptr, 0, "aNewItem"},
     {Row::Action, "aDelete"},
     {Row::Separator, ""},
     {Row::Action, "aCut"},
@@ -37,38 +45,45 @@ const MenuRow PaperMenu[] = {
     {Row::Separator, ""},
     {Row::Action, "aAddFavorites"},
     {Row::Action, "aAlign"},
-    {Row::ShownAs, "mMatrix", "Матрица...", nullptr, 0, "aMatrix"},
+    {Row::ShownAs, "mMatrix", QT_TRANSLATE_NOOP("Menu", "Матрица..."), nullptr, 0, "aMatrix"},
     {Row::Separator, ""},
     {Row::Action, "aUndo"},
     {Row::Action, "aRedo"},
     {Row::End, ""},
 
-    {Row::Submenu, "mMisc", "Misc", nullptr, Hidden},
-    {Row::Entry, "PasteLisp1", "Paste Lisp src", &TfrmMain::PasteLisp1Click},
+    {Row::Submenu, "mMisc", QT_TRANSLATE_NOOP("Menu", "Misc"), nullptr, Hidden},
+    {Row::Entry, "PasteLisp1", QT_TRANSLATE_NOOP("Menu", "Paste Lisp src"),
+     &TfrmMain::PasteLisp1Click},
     {Row::End, ""},
 
     {Row::Separator, ""},
-    {Row::ShownAs, "mRunning", "Выполнять", nullptr, Checkable | Checked, "aRun"},
+    {Row::ShownAs, "mRunning", QT_TRANSLATE_NOOP("Menu", "Выполнять"), nullptr, Checkable | Checked,
+     "aRun"},
     {Row::Action, "aStep"},
     {Row::Action, "aResetPoint"},
     {Row::Action, "aReset"},
     {Row::Action, "aTeach"},
-    {Row::Entry, "N1", "Инвентировать связи", &TfrmMain::N1Click},
+    {Row::Entry, "N1", QT_TRANSLATE_NOOP("Menu", "Инвентировать связи"), &TfrmMain::N1Click},
 
-    {Row::Submenu, "mValues", "Значения", nullptr, Hidden},
-    {Row::Entry, "mLogicBoolean", "Двоичные (boolean)", &TfrmMain::mLogicBooleanClick, Radio},
-    {Row::Entry, "mLogicVolumes", "Нечеткие (fuzzy)", &TfrmMain::mLogicVolumesClick,
-     Radio | Checked},
-    {Row::Entry, "mLogicReal", "Действительные (real)", &TfrmMain::mLogicRealClick, Radio},
+    {Row::Submenu, "mValues", QT_TRANSLATE_NOOP("Menu", "Значения"), nullptr, Hidden},
+    {Row::Entry, "mLogicBoolean", QT_TRANSLATE_NOOP("Menu", "Двоичные (boolean)"),
+     &TfrmMain::mLogicBooleanClick, Radio},
+    {Row::Entry, "mLogicVolumes", QT_TRANSLATE_NOOP("Menu", "Нечеткие (fuzzy)"),
+     &TfrmMain::mLogicVolumesClick, Radio | Checked},
+    {Row::Entry, "mLogicReal", QT_TRANSLATE_NOOP("Menu", "Действительные (real)"),
+     &TfrmMain::mLogicRealClick, Radio},
     {Row::End, ""},
 
     {Row::Separator, ""},
-    {Row::Entry, "mPicture", "Рисунок...", &TfrmMain::mPictureClick, Checkable},
+    {Row::Entry, "mPicture", QT_TRANSLATE_NOOP("Menu", "Рисунок..."), &TfrmMain::mPictureClick,
+     Checkable},
     {Row::Action, "aShowValues"},
     {Row::Action, "aShowVolumes"},
     {Row::Action, "aValueChart"},
-    {Row::Entry, "mShowLinks", "Линии", &TfrmMain::mShowLinksClick, Checkable | Checked},
-    {Row::Entry, "mShowNames", "Названия ", &TfrmMain::mShowNamesClick, Checkable | Checked},
+    {Row::Entry, "mShowLinks", QT_TRANSLATE_NOOP("Menu", "Линии"), &TfrmMain::mShowLinksClick,
+     Checkable | Checked},
+    {Row::Entry, "mShowNames", QT_TRANSLATE_NOOP("Menu", "Названия "), &TfrmMain::mShowNamesClick,
+     Checkable | Checked},
     {Row::Action, "aShowAll"},
     {Row::Separator, ""},
     {Row::Action, "aLoops"},
@@ -81,6 +96,9 @@ void TfrmMain::createMenu() {
     pmPaper->setObjectName("pmPaper");
     fillMenu(pmPaper, PaperMenu);
 
+    const bool russian = services_.language.current == Language::Russian;
+    pmPaper->findChild<QAction*>(russian ? "mLanguageRussian" : "mLanguageEnglish")
+        ->setChecked(true);
     connect(pmPaper, &QMenu::aboutToShow, this, [this] {
         world_.input.PopupShown = true;
         syncChecks();

@@ -58,11 +58,11 @@ std::optional<std::int32_t> integerArgument(std::string_view text) {
 int readSchemeInput(const std::string& path, World& world, PictureLoader* pictures) {
     const OpenResult opened = openSchemeFile(path, world.scheme, world.view, world.doc, pictures);
     if (opened.which == OpenCase::Invalid) {
-        printError(opened.message);
+        printError(opened.message.plain());
         return 3;
     }
     if (!opened.read) {
-        printError(opened.read.message);
+        printError(opened.read.message.plain());
         return 2;
     }
     return 0;

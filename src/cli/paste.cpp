@@ -45,7 +45,7 @@ int runPaste(const Arguments& args) {
     Editor editor{world.scheme, canvas, world.input, world.doc, window};
     const ReadResult pasted = aPasteExecute(editor, clipboardText(source));
     if (!pasted) {
-        std::fprintf(stderr, "%s\n", pasted.message.c_str());
+        std::fprintf(stderr, "%s\n", pasted.message.plain().c_str());
         return 2;
     }
     return writeSchemeOutput(parsed->value("-o"), world);

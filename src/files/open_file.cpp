@@ -31,9 +31,11 @@ void resetView(ViewState& view) {
 
 } // namespace
 
-std::string legacyFormatNotice(const std::string& fileName) {
-    return "Файл \"" + fileName +
-           "\" в формате 1.4, чтобы сохранить старый формат выйдите без сохранения";
+UserText legacyFormatNotice(const std::string& fileName) {
+    return userText(
+               "Reader",
+               "Файл \"%1\" в формате 1.4, чтобы сохранить старый формат выйдите без сохранения")
+        .arg(fileName);
 }
 
 OpenResult openSchemeFile(const std::string& path, Scheme& scheme, ViewState& view, Document& doc,
@@ -51,16 +53,17 @@ OpenResult openSchemeFile(const std::string& path, Scheme& scheme, ViewState& vi
     if (version == LegacyVersionLine) {
         scheme.LastId = 0;
         ReadResult read = readLegacy(bytes, scheme, view, doc, pictures);
-        std::string message = read ? legacyFormatNotice(path) : read.message;
+        UserText message = read ? legacyFormatNotice(path) : read.message;
         return {OpenCase::Legacy, std::move(read), std::move(message)};
     }
     if (version != VersionLine) {
         doc.FileName.clear();
-        return {OpenCase::Invalid, ReadResult{false, 0, "Invalid data file"}, "Invalid data file"};
+        const UserText invalid = userText("Reader", "Invalid data file");
+        return {OpenCase::Invalid, ReadResult{false, 0, invalid}, invalid};
     }
     scheme.LastId = 0;
     ReadResult read = readScheme(splitLines(bytes), ReadMode::load(), scheme, view, doc, pictures);
-    std::string message = read.message;
+    UserText message = read.message;
     return {OpenCase::Current, std::move(read), std::move(message)};
 }
 

@@ -20,8 +20,8 @@ enum class OpenCase {
 
 struct OpenResult {
     OpenCase which;
-    ReadResult read;     // the reader's outcome (a failure for Invalid)
-    std::string message; // what the window shows (UTF-8); empty when there is nothing to show
+    ReadResult read;  // the reader's outcome (a failure for Invalid)
+    UserText message; // what the window shows; empty when there is nothing to show
 };
 
 // Resets the view (0, 0, scale 1, level 7), empties the scheme when it holds anything, makes
@@ -32,6 +32,6 @@ OpenResult openSchemeFile(const std::string& path, Scheme& scheme, ViewState& vi
                           PictureLoader* pictures);
 
 // The notice shown after a legacy file was opened.
-std::string legacyFormatNotice(const std::string& fileName);
+UserText legacyFormatNotice(const std::string& fileName);
 
 } // namespace lumeris

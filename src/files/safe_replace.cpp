@@ -12,8 +12,8 @@ namespace lumeris {
 
 namespace {
 
-std::string describe(const std::string& what, const std::string& path, int code) {
-    return what + " " + path + ": " + std::strerror(code);
+UserText cannotWrite(const std::string& path, int code) {
+    return userText("Files", "Cannot write %1: %2").arg(path).arg(std::strerror(code));
 }
 
 // A new file next to `path`; created with O_EXCL so that nothing else is ever overwritten.
@@ -48,10 +48,10 @@ void copyMode(int fd, const std::string& path) {
 }
 
 bool writeTemporary(const std::string& path, const std::string& bytes, std::string& name,
-                    std::string& error) {
+                    UserText& error) {
     const int fd = createTemporary(path, name);
     if (fd < 0) { // the temporary name is ours, not the user's: report the file they chose
-        error = describe("Cannot write", path, errno);
+        error = cannotWrite(path, errno);
         return false;
     }
     copyMode(fd, path);
@@ -60,7 +60,7 @@ bool writeTemporary(const std::string& path, const std::string& bytes, std::stri
     const bool closed = close(fd) == 0;
     if (written && closed)
         return true;
-    error = describe("Cannot write", path, written ? errno : code);
+    error = cannotWrite(path, written ? errno : code);
     unlink(name.c_str());
     return false;
 }
@@ -79,13 +79,13 @@ void makeBackup(const std::string& path, const std::string& backup) {
 } // namespace
 
 bool replaceKeepingBackup(const std::string& path, const std::string& backup,
-                          const std::string& bytes, std::string& error) {
+                          const std::string& bytes, UserText& error) {
     std::string temporary;
     if (!writeTemporary(path, bytes, temporary, error))
         return false;
     makeBackup(path, backup);
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = describe("Cannot write", path, errno);
+        error = cannotWrite(path, errno);
         unlink(temporary.c_str());
         if (access(path.c_str(), F_OK) != 0) // the backup was moved, not linked: undo that
             std::rename(backup.c_str(), path.c_str());

@@ -3,6 +3,8 @@
 // the old file become the backup and the new one take its name.
 #pragma once
 
+#include "wording/user_text.h"
+
 #include <string>
 
 namespace lumeris {
@@ -11,6 +13,6 @@ namespace lumeris {
 // replaced; a missing file makes no backup). Returns false with a message in `error` when the
 // new bytes could not be written; `path` and `backup` are then untouched.
 bool replaceKeepingBackup(const std::string& path, const std::string& backup,
-                          const std::string& bytes, std::string& error);
+                          const std::string& bytes, UserText& error);
 
 } // namespace lumeris

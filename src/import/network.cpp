@@ -22,10 +22,10 @@ std::optional<int> parseInteger(std::string_view text) {
     return value;
 }
 
-bool readField(const std::string& text, int& value, std::string& error) {
+bool readField(const std::string& text, int& value, UserText& error) {
     const std::optional<int> number = parseInteger(text);
     if (!number) {
-        error = "'" + text + "' is not a valid integer value";
+        error = userText("Network", "'%1' is not a valid integer value").arg(text);
         return false;
     }
     value = *number;
@@ -44,12 +44,12 @@ float drawValue(std::mt19937& random) {
 
 } // namespace
 
-std::string readNetworkShape(const NetworkFields& fields, NetworkShape& shape) {
-    std::string error;
+UserText readNetworkShape(const NetworkFields& fields, NetworkShape& shape) {
+    UserText error;
     const bool read =
         readField(fields.Cols, shape.Cols, error) && readField(fields.Rows, shape.Rows, error) &&
         readField(fields.ColStep, shape.DX, error) && readField(fields.RowStep, shape.DY, error);
-    return read ? std::string() : error;
+    return read ? UserText() : error;
 }
 
 void generateNetwork(Scheme& scheme, const NetworkShape& shape, std::int32_t x0, std::int32_t y0,

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/scheme.h"
+#include "wording/user_text.h"
 
 #include <cstdint>
 #include <random>
@@ -28,8 +29,8 @@ struct NetworkFields {
 
 // Reads the fields as decimal integers, in the order columns, rows, column step, row step.
 // Returns the conversion's message for the first field without a number (shape unchanged
-// from that field on), or an empty string.
-std::string readNetworkShape(const NetworkFields& fields, NetworkShape& shape);
+// from that field on), or an empty text.
+UserText readNetworkShape(const NetworkFields& fields, NetworkShape& shape);
 
 // Creates Rows x Cols items named n[r,c] at (x0 + c DX, y0 - r DY) and the links from each
 // item of row r - 1 to each item of row r. Without `random` every value and coefficient is

@@ -1,8 +1,11 @@
 // The one door through which the program talks to the user: message boxes, the yes/no
 // question and the file, picture and print dialogs. The window implements it with Qt's
 // modal dialogs; tests implement it with a script, so that no test ever blocks on a window.
-// Every text is UTF-8; file names are the file system's own (UTF-8) paths.
+// Every text is UTF-8; the window shows texts in the user's language (wording/user_text.h); file
+// names are the file system's own (UTF-8) paths.
 #pragma once
+
+#include "wording/user_text.h"
 
 #include <optional>
 #include <string>
@@ -34,10 +37,10 @@ class UserDialogs {
     virtual ~UserDialogs() = default;
 
     // A message box with an OK button.
-    virtual void message(const std::string& text, const std::string& caption, MessageIcon icon) = 0;
+    virtual void message(const UserText& text, const UserText& caption, MessageIcon icon) = 0;
     // A question with the warning icon and the buttons Yes, No and Cancel; closing the box
     // is Cancel.
-    virtual Answer askYesNoCancel(const std::string& text, const std::string& caption) = 0;
+    virtual Answer askYesNoCancel(const UserText& text, const UserText& caption) = 0;
     // The chosen file's full path, or nothing when the user cancelled. `folder` is the
     // initial folder (empty: the dialog's own default).
     virtual std::optional<std::string> openFile(OpenDialogKind kind, const std::string& folder) = 0;

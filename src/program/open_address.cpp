@@ -24,24 +24,26 @@ bool exists(const std::string& name) {
 }
 
 // The first line's first eight characters, or false with the system's reason.
-bool readFileStart(const std::string& name, std::string& start, std::string& error) {
+bool readFileStart(const std::string& name, std::string& start, UserText& error) {
     errno = 0;
     std::ifstream file(name, std::ios::binary);
     char bytes[8];
     if (file)
         file.read(bytes, sizeof bytes);
     if (!file && !file.eof()) {
-        error = "Cannot read " + name + ": " + std::strerror(errno ? errno : EIO);
+        error = userText("Addresses", "Cannot read %1: %2")
+                    .arg(name)
+                    .arg(std::strerror(errno ? errno : EIO));
         return false;
     }
     start.assign(bytes, static_cast<std::size_t>(file.gcount()));
     return true;
 }
 
-std::string failureText(const HttpOutcome& outcome) {
+UserText failureText(const HttpOutcome& outcome) {
     if (outcome.status < 400)
         return outcome.error;
-    return outcome.error + " (HTTP " + std::to_string(outcome.status) + ")";
+    return userText("Addresses", "%1 (HTTP %2)").arg(outcome.error).arg(outcome.status);
 }
 
 } // namespace
@@ -120,7 +122,8 @@ bool AddressOpener::openFile(const std::string& url) {
         toShell(file);
         return true;
     }
-    std::string start, error;
+    std::string start;
+    UserText error;
     if (!readFileStart(file, start, error)) {
         services_.dialogs.message(error, "Lumeris", MessageIcon::Error);
         return false;
@@ -155,8 +158,9 @@ void AddressOpener::toShell(const std::string& file) {
 // names the address it was given.
 ShellFailure AddressOpener::reportFailure(const std::string& address) {
     return [this, address](const std::string& reason) {
-        services_.dialogs.message("Cannot open " + address + ": " + reason, "Lumeris",
-                                  MessageIcon::Error);
+        services_.dialogs.message(
+            userText("Addresses", "Cannot open %1: %2").arg(address).arg(reason), "Lumeris",
+            MessageIcon::Error);
     };
 }
 

@@ -57,9 +57,13 @@ std::string call(const std::function<std::string()>& hook) {
 
 } // namespace
 
-std::string titleFor(const std::string& fileName) {
+UserText titleFor(const std::string& fileName) {
     const std::string name = baseName(fileName);
-    return name.substr(0, lastCharacters(name, 4)) + " - Lumeris";
+    return userText("Workflow", "%1 - Lumeris").arg(name.substr(0, lastCharacters(name, 4)));
+}
+
+UserText newFileTitle() {
+    return userText("Workflow", "New file - Lumeris");
 }
 
 Workflow::Workflow(World& world, UserDialogs& dialogs, WorkflowHooks hooks, PictureLoader* pictures)
@@ -83,8 +87,8 @@ void Workflow::Open() {
         dialogs_.message(opened.message, "Lumeris", MessageIcon::Warning);
         break;
     case OpenCase::Invalid:
-        dialogs_.message("Invalid data file", "Lumeris", MessageIcon::Warning);
-        setTitle(NewFileTitle);
+        dialogs_.message(opened.message, "Lumeris", MessageIcon::Warning);
+        setTitle(newFileTitle());
         break;
     case OpenCase::Current:
         showFileTitle();
@@ -98,13 +102,13 @@ void Workflow::Open() {
 
 // What the reader got before the error is dropped, and without a name no save can write over
 // the broken file: the user may fix it and open it again.
-void Workflow::openFailedOnData(const std::string& message) {
+void Workflow::openFailedOnData(const UserText& message) {
     {
         const Journal::Quiet quiet(world_.scheme.journal());
         world_.scheme.empty();
     }
     world_.doc.FileName.clear();
-    setTitle(NewFileTitle);
+    setTitle(newFileTitle());
     ++world_.scheme.RedrawRequests;
     dialogs_.message(message, "", MessageIcon::None);
 }
@@ -156,7 +160,7 @@ bool Workflow::writeFile() {
     Scheme& scheme = world_.scheme;
     const std::string bytes = saveBytes(scheme, world_.view, world_.doc);
     const std::string& path = world_.doc.FileName;
-    std::string error;
+    UserText error;
     if (!replaceKeepingBackup(path, path + ".bak", bytes, error)) {
         dialogs_.message(error, "Lumeris", MessageIcon::Error);
         return false;
@@ -195,7 +199,8 @@ bool Workflow::jump(const std::string& target, bool mayReturn) {
         Open();
         if (!world_.scheme.ItemList && mayReturn) {
             jump(previous, false);
-            dialogs_.message("Can not jump to " + target, "Error", MessageIcon::None);
+            dialogs_.message(userText("Workflow", "Can not jump to %1").arg(target),
+                             userText("Workflow", "Error"), MessageIcon::None);
         }
     }
     ++world_.scheme.RedrawRequests;
@@ -297,7 +302,7 @@ bool Workflow::closeQuery() {
     return saveIfEdited();
 }
 
-void Workflow::setTitle(const std::string& title) {
+void Workflow::setTitle(const UserText& title) {
     Title = title;
     if (hooks_.setTitle)
         hooks_.setTitle(title);

@@ -16,7 +16,7 @@ namespace lumeris {
 
 // What the workflow needs from the window around it. Every member may be left empty.
 struct WorkflowHooks {
-    std::function<void(const std::string&)> setTitle;         // the main window's title
+    std::function<void(const UserText&)> setTitle;            // the main window's title
     std::function<void(const std::string&)> setCurrentFolder; // the process's current folder
     std::function<void()> pointerNudge; // the canvas handles a move to (LastMouseX + 1, LastMouseY)
     std::function<void()> repaintNow;   // Repaint at once
@@ -29,8 +29,9 @@ struct WorkflowHooks {
 
 // "notes.txt" -> "notes - Lumeris": the name without folder and without its last four
 // characters (whatever they are).
-std::string titleFor(const std::string& fileName);
-inline constexpr const char* NewFileTitle = "New file - Lumeris";
+UserText titleFor(const std::string& fileName);
+// The title of a scheme that has no file.
+UserText newFileTitle();
 
 class Workflow {
   public:
@@ -66,15 +67,15 @@ class Workflow {
 
     // The initial folder of the file dialogs: the folder of the last file saved.
     std::string DialogFolder;
-    std::string Title = "Lumeris";
+    UserText Title = "Lumeris";
 
   private:
     bool jump(const std::string& target, bool mayReturn);
     static std::string addressFrom(const std::string& schemeFile, const std::string& target);
     void dropItem(CPoint* item);
-    void openFailedOnData(const std::string& message);
+    void openFailedOnData(const UserText& message);
     void markSaved();
-    void setTitle(const std::string& title);
+    void setTitle(const UserText& title);
     // The title of the file in use, which the window also remembers among the recent files.
     void showFileTitle();
     void followSavedFolder();

@@ -27,6 +27,7 @@ struct AppTest : ::testing::Test {
     RecordingShell shell;
     RecordingEnd end;
     TextClipboard clipboard;
+    LanguageChoice language;
     QPrinter* printer = nullptr; // the print commands' printer; set before start
     std::unique_ptr<Application> app;
     // Saving moves the process's current folder; the scratch folder goes away after the test.
@@ -40,7 +41,10 @@ struct AppTest : ::testing::Test {
                               printer,
                               [] { return std::string("anna"); },
                               [] { return std::string("08.12.2026"); },
-                              &clipboard};
+                              &clipboard,
+                              {},
+                              nullptr,
+                              language};
         app = std::make_unique<Application>(world, services, fileName, createMissing);
     }
     std::string path(const std::string& name) const { return (dir / name).string(); }

@@ -12,7 +12,7 @@ source "$(dirname "$0")/../support/xvfb.sh" 120 "$0" "$@"
 
 cp "$examples"/demo.txt "$examples"/second.txt "$examples"/lamp.bmp "$scratch"
 cd "$scratch"
-QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/demo.txt" >/dev/null 2>&1 &
+QT_QPA_PLATFORM=xcb "$lumeris" --lang ru "$scratch/demo.txt" >/dev/null 2>&1 &
 pid=$!
 wait_for 200 xdotool search --name "^demo - Lumeris$" || fail "no window for demo"
 sleep 0.5 # the first frame

@@ -13,7 +13,7 @@ source "$(dirname "$0")/../support/xvfb.sh" 120 "$0" "$@"
 
 cp "$demo" "$scratch/demo.txt"
 cd "$scratch"
-QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/demo.txt" >/dev/null 2>&1 &
+QT_QPA_PLATFORM=xcb "$lumeris" --lang ru "$scratch/demo.txt" >/dev/null 2>&1 &
 pid=$!
 wait_for 200 xdotool search --name "^demo - Lumeris$" || fail "no window"
 sleep 1 # the first frames

@@ -25,7 +25,7 @@ cd "$scratch"
 
 # Starts the program on a file and waits for its window; prints the window's id.
 start() {
-  QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/$1.txt" >/dev/null 2>&1 &
+  QT_QPA_PLATFORM=xcb "$lumeris" --lang ru "$scratch/$1.txt" >/dev/null 2>&1 &
   pids+=($!)
   wait_for 200 xdotool search --name "^$1 - Lumeris$" || fail "no window for $1"
   sleep 0.5 # the first frame

@@ -46,7 +46,7 @@ saved() { # saves with F2 and waits for the new file
 scheme three.txt "1 0 0 alpha" "2 -6000 4000 gamma" "3 9000 -3000 delta"
 scheme two.txt "1 0 0 other"
 cd "$scratch"
-QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/three.txt" >/dev/null 2>&1 &
+QT_QPA_PLATFORM=xcb "$lumeris" --lang ru "$scratch/three.txt" >/dev/null 2>&1 &
 pid=$!
 wait_for 200 xdotool search --name "^three - Lumeris$" || fail "no window"
 wid=$(xdotool search --name "^three - Lumeris$" | head -n 1)
@@ -88,7 +88,7 @@ key ctrl+q
 wait_for 100 bash -c "! kill -0 $pid" || fail "Ctrl+Q did not end the program"
 
 # A recent file: two.txt is opened, three.txt is second in Файл > Последние файлы.
-QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/two.txt" >/dev/null 2>&1 &
+QT_QPA_PLATFORM=xcb "$lumeris" --lang ru "$scratch/two.txt" >/dev/null 2>&1 &
 pid=$!
 wait_for 200 xdotool search --name "^two - Lumeris$" || fail "no window for two.txt"
 wid=$(xdotool search --name "^two - Lumeris$" | head -n 1)

@@ -19,7 +19,7 @@ source "$(dirname "$0")/../support/xvfb.sh" 120 "$0" "$@"
   printf 'Views\r\n\r\n'
 } >"$scratch/one.txt"
 cd "$scratch"
-QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/one.txt" >/dev/null 2>&1 &
+QT_QPA_PLATFORM=xcb "$lumeris" --lang ru "$scratch/one.txt" >/dev/null 2>&1 &
 pid=$!
 wait_for 200 xdotool search --name "^one - Lumeris$" || fail "no window"
 sleep 0.5 # the first frame

@@ -26,7 +26,7 @@ cmp -s one.txt original.txt || fail "F10 rewrote a scheme nobody edited"
 [ ! -e one.txt.bak ] || fail "F10 made a backup of a scheme nobody edited"
 
 # F10 after an edit: the backup is the file from before.
-QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/one.txt" >/dev/null 2>&1 &
+QT_QPA_PLATFORM=xcb "$lumeris" --lang ru "$scratch/one.txt" >/dev/null 2>&1 &
 pid=$!
 wait_for 200 xdotool search --onlyvisible --name "^one - Lumeris$" || fail "no window"
 sleep 0.5
@@ -39,7 +39,7 @@ cmp -s one.txt.bak original.txt || fail "the backup does not hold the file from 
 cmp -s one.txt original.txt && fail "F10 did not save the edit"
 
 # A new name: no "Invalid data file", the title is the name's, and F10 creates the file.
-QT_QPA_PLATFORM=xcb "$lumeris" fresh.txt >/dev/null 2>&1 &
+QT_QPA_PLATFORM=xcb "$lumeris" --lang ru fresh.txt >/dev/null 2>&1 &
 pid=$!
 wait_for 200 xdotool search --onlyvisible --name "^fresh - Lumeris$" || fail "no window titled after fresh.txt"
 wid=$(xdotool search --name "^fresh - Lumeris$" | head -n 1)
@@ -60,7 +60,7 @@ head -n 1 fresh.txt | grep -q '^Lumeris 1.5' || fail "F10 did not create fresh.t
   printf '1\t100\t100\t1\t0.0000\t1.0000\t0.0000\t0\t1\tnowhere\tnowhere.pdf\t\t\r\n'
   printf 'LinkFrom To\tValue\tAndOr\tName\r\nViews\r\n\r\n'
 } >link.txt
-QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/link.txt" >/dev/null 2>&1 &
+QT_QPA_PLATFORM=xcb "$lumeris" --lang ru "$scratch/link.txt" >/dev/null 2>&1 &
 pid=$!
 wait_for 200 xdotool search --onlyvisible --name "^link - Lumeris$" || fail "no window"
 sleep 0.5

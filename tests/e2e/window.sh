@@ -13,7 +13,7 @@ source "$(dirname "$0")/../support/xvfb.sh" 90 "$0" "$@"
 
 "$cli" generate --rows 2 --cols 3 -o "$scratch/scheme.txt"
 cd "$scratch"
-QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/scheme.txt" &
+QT_QPA_PLATFORM=xcb "$lumeris" --lang ru "$scratch/scheme.txt" &
 pid=$!
 
 wait_for 200 xdotool search --onlyvisible --name "^scheme - Lumeris$" || fail "no window titled 'scheme - Lumeris'"
@@ -39,7 +39,7 @@ pid=
 # A relative name, saved twice: the second save replaces the file the first one wrote.
 mkdir sub
 "$cli" generate --rows 1 --cols 2 -o sub/two.txt
-QT_QPA_PLATFORM=xcb "$lumeris" sub/two.txt &
+QT_QPA_PLATFORM=xcb "$lumeris" --lang ru sub/two.txt &
 pid=$!
 wait_for 200 xdotool search --onlyvisible --name "^two - Lumeris$" || fail "no window titled 'two - Lumeris'"
 wid=$(xdotool search --name "^two - Lumeris$" | head -n 1)
@@ -59,7 +59,7 @@ pid=
 # A data error: the message box's title is empty, not the program's name. The program goes on
 # untitled, and ending it leaves the broken file as it was.
 printf 'Lumeris 1.5\r\nnonsense\r\n' >broken.txt
-QT_QPA_PLATFORM=xcb "$lumeris" broken.txt &
+QT_QPA_PLATFORM=xcb "$lumeris" --lang ru broken.txt &
 pid=$!
 wait_for 200 xdotool search --onlyvisible --pid "$pid" || fail "no message box for a data error"
 box=$(xdotool search --onlyvisible --pid "$pid" | head -n 1)

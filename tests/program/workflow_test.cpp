@@ -30,7 +30,7 @@ struct WorkflowTest : ::testing::Test {
 
     WorkflowHooks hooks() {
         WorkflowHooks h;
-        h.setTitle = [this](const std::string& t) { titles.push_back(t); };
+        h.setTitle = [this](const UserText& t) { titles.push_back(t.plain()); };
         h.setCurrentFolder = [this](const std::string& f) { folders.push_back(f); };
         h.repaintNow = [this] { ++repaints; };
         h.logonName = [] { return std::string("anna"); };
@@ -85,7 +85,7 @@ TEST_F(WorkflowTest, OpenReadsAValidFileAndReportsAnInvalidOne) {
     EXPECT_EQ(dialogs.messages[0].text, "Invalid data file");
     EXPECT_EQ(dialogs.messages[0].caption, "Lumeris");
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(titles.back(), NewFileTitle);
+    EXPECT_EQ(titles.back(), "New file - Lumeris");
     EXPECT_TRUE(world.doc.FileName.empty());
     EXPECT_FALSE(world.eval.Running);
     EXPECT_EQ(world.scheme.ItemList, nullptr);
@@ -102,7 +102,7 @@ TEST_F(WorkflowTest, DataErrorLeavesAnEmptyUntitledScheme) {
     EXPECT_EQ(dialogs.messages[0].caption, "");
     EXPECT_EQ(world.scheme.ItemList, nullptr); // not even the item read before the error
     EXPECT_TRUE(world.doc.FileName.empty());
-    EXPECT_EQ(titles.back(), NewFileTitle);
+    EXPECT_EQ(titles.back(), "New file - Lumeris");
     world.scheme.createItem("new work", 0, 0);
     EXPECT_FALSE(flow.closeQuery()); // asks for a name; the script cancels
     EXPECT_EQ(dialogs.fileDialogs, std::vector<std::string>{"save"});

@@ -24,11 +24,11 @@ struct ScriptedDialogs : UserDialogs {
     bool confirmPrint = false;
     std::deque<PictureExportChoice> exports; // answers of the export dialog
 
-    void message(const std::string& text, const std::string& caption, MessageIcon icon) override {
-        messages.push_back({text, caption, icon});
+    void message(const UserText& text, const UserText& caption, MessageIcon icon) override {
+        messages.push_back({text.plain(), caption.plain(), icon});
     }
-    Answer askYesNoCancel(const std::string& text, const std::string& caption) override {
-        messages.push_back({text, caption, MessageIcon::Warning});
+    Answer askYesNoCancel(const UserText& text, const UserText& caption) override {
+        messages.push_back({text.plain(), caption.plain(), MessageIcon::Warning});
         return take(answers).value_or(Answer::Cancel);
     }
     std::optional<std::string> openFile(OpenDialogKind kind, const std::string& folder) override {

@@ -10,11 +10,15 @@ if [ -z "${LUMERIS_E2E_INSIDE:-}" ]; then
 fi
 
 scratch=$(mktemp -d)
-# Settings of the tests' own, never the user's: without the menu bar, so that the canvas
-# starts at the window's top-left corner and the pointer's coordinates are the canvas's.
+# The tests pin the Russian texts: the program speaks Russian whatever the machine's language
+# (`--lang ru` on every start). Settings are the tests' own, never the user's (a language chosen
+# in the menu stays in the scratch folder), and without the menu bar, so that the canvas starts
+# at the window's top-left corner and the pointer's coordinates are the canvas's.
 export XDG_CONFIG_HOME="$scratch/config"
 mkdir -p "$XDG_CONFIG_HOME/lumeris"
-printf '[bars]\nmenu=false\n' >"$XDG_CONFIG_HOME/lumeris/lumeris.conf"
+printf '[bars]
+menu=false
+' >"$XDG_CONFIG_HOME/lumeris/lumeris.conf"
 pid=
 pids=()
 cleanup() {
@@ -36,10 +40,8 @@ wait_for() {
   return 1
 }
 
-# Starts the program on one.txt in the scratch folder, holding item "a" at canvas (100, 100)
-# linked into "b" at (300, 300), and waits for its window; sets `pid` and `wid` and enters the
-# scratch folder.
-start_on_two_items() {
+# Writes the scheme file $1 holding item "a" at canvas (100, 100) linked into "b" at (300, 300).
+two_items_scheme() {
   {
     printf 'Lumeris 1.5\r\nItems\tLinks\tViews\tScreenX\tScreenY\tScale\tBackGroundImage\r\n'
     printf '2\t1\t0\t0\t0\t1.0000\tnone\r\n'
@@ -47,9 +49,15 @@ start_on_two_items() {
     printf '1\t100\t100\t1\t0.0000\t1.0000\t0.0000\t0\t1\ta\t\t\t\r\n'
     printf '2\t300\t300\t1\t0.0000\t1.0000\t0.0000\t0\t1\tb\t\t\t\r\n'
     printf 'LinkFrom To\tValue\tAndOr\tName\r\n1\t2\t1.0000\t0.0000\t\r\nViews\r\n\r\n'
-  } >"$scratch/one.txt"
+  } >"$1"
+}
+
+# Starts the program on one.txt (two_items_scheme) in the scratch folder and waits for its
+# window; sets `pid` and `wid` and enters the scratch folder.
+start_on_two_items() {
+  two_items_scheme "$scratch/one.txt"
   cd "$scratch"
-  QT_QPA_PLATFORM=xcb "$lumeris" "$scratch/one.txt" >/dev/null 2>&1 &
+  QT_QPA_PLATFORM=xcb "$lumeris" --lang ru "$scratch/one.txt" >/dev/null 2>&1 &
   pid=$!
   wait_for 200 xdotool search --name "^one - Lumeris$" || fail "no window"
   sleep 0.5 # the first frame

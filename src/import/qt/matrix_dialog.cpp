@@ -15,28 +15,28 @@ MatrixDialog::MatrixDialog(World& world, UserDialogs& dialogs, std::mt19937& ran
                            QWidget* parent)
     : QDialog(parent), world_(world), dialogs_(dialogs), random_(random) {
     setObjectName("frmMatrix");
-    setWindowTitle("Создать сеть");
+    setWindowTitle(tr("Создать сеть"));
     setModal(true);
     meY = numberField("meY", "3");
     meDY = numberField("meDY", "64");
     meX = numberField("meX", "10");
     meDX = numberField("meDX", "64");
-    cbRandom = new QCheckBox("Случайные значения", this);
+    cbRandom = new QCheckBox(tr("Случайные значения"), this);
     cbRandom->setObjectName("cbRandom");
-    Button1 = new QPushButton("Create", this);
+    Button1 = new QPushButton(tr("Create"), this);
     Button1->setObjectName("Button1");
     Button1->setDefault(true);
-    Button2 = new QPushButton("Cancel", this);
+    Button2 = new QPushButton(tr("Cancel"), this);
     Button2->setObjectName("Button2");
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel("Строк", this), 0, 0);
+    grid->addWidget(new QLabel(tr("Строк"), this), 0, 0);
     grid->addWidget(meY, 0, 1);
-    grid->addWidget(new QLabel("шаг", this), 0, 2);
+    grid->addWidget(new QLabel(tr("шаг"), this), 0, 2);
     grid->addWidget(meDY, 0, 3);
-    grid->addWidget(new QLabel("Столбцов", this), 1, 0);
+    grid->addWidget(new QLabel(tr("Столбцов"), this), 1, 0);
     grid->addWidget(meX, 1, 1);
-    grid->addWidget(new QLabel("шаг", this), 1, 2);
+    grid->addWidget(new QLabel(tr("шаг"), this), 1, 2);
     grid->addWidget(meDX, 1, 3);
     grid->addWidget(cbRandom, 2, 0, 1, 4);
     grid->addWidget(Button1, 3, 0, 1, 2);
@@ -60,7 +60,7 @@ void MatrixDialog::Button1Click() {
     const NetworkFields fields{meY->text().toStdString(), meDY->text().toStdString(),
                                meX->text().toStdString(), meDX->text().toStdString()};
     NetworkShape shape;
-    if (const std::string error = readNetworkShape(fields, shape); !error.empty()) {
+    if (const UserText error = readNetworkShape(fields, shape); !error.empty()) {
         dialogs_.message(error, "Lumeris", MessageIcon::Error);
         return;
     }

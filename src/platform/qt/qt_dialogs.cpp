@@ -1,5 +1,7 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include "wording/qt/shown_text.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -17,13 +19,16 @@ QString qt(const std::string& utf8) {
 
 // The window system shows the application's name in place of an empty title; a blank one
 // keeps the caption empty.
-QString boxTitle(const std::string& caption) {
-    return caption.empty() ? QStringLiteral(" ") : qt(caption);
+QString boxTitle(const UserText& caption) {
+    return caption.empty() ? QStringLiteral(" ") : shown(caption);
 }
 
-// An initial folder, or the file dialog's own default; `name` is the preset file name.
-QString start(const std::string& folder, const char* name) {
-    const QString preset = QString::fromUtf8(name);
+QString translated(const char* text) {
+    return QCoreApplication::translate("Dialogs", text);
+}
+
+// An initial folder, or the file dialog's own default; `preset` is the preset file name.
+QString start(const std::string& folder, const QString& preset) {
     return folder.empty() ? preset : qt(folder) + "/" + preset;
 }
 
@@ -45,20 +50,19 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-const char* SchemeFilter = "Lumeris files (*.txt)";
+const char* const SchemeFilter = QT_TRANSLATE_NOOP("Dialogs", "Lumeris files (*.txt)");
 
 } // namespace
 
-void QtUserDialogs::message(const std::string& text, const std::string& caption, MessageIcon icon) {
-    QMessageBox box(qtIcon(icon), boxTitle(caption), qt(text), QMessageBox::Ok, parent_);
+void QtUserDialogs::message(const UserText& text, const UserText& caption, MessageIcon icon) {
+    QMessageBox box(qtIcon(icon), boxTitle(caption), shown(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
-Answer QtUserDialogs::askYesNoCancel(const std::string& text, const std::string& caption) {
-    QMessageBox box(QMessageBox::Warning, boxTitle(caption), qt(text),
+Answer QtUserDialogs::askYesNoCancel(const UserText& text, const UserText& caption) {
+    QMessageBox box(QMessageBox::Warning, boxTitle(caption), shown(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
-    box.button(QMessageBox::Cancel)
-        ->setText(QCoreApplication::translate("QtUserDialogs", "Отмена"));
+    box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Dialogs", "Отмена"));
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Yes:
@@ -77,7 +81,7 @@ std::optional<std::string> QtUserDialogs::openFile(OpenDialogKind kind, const st
     case OpenDialogKind::Exchange:
         return chosen(QFileDialog::getOpenFileName(
             parent_, {}, start(folder, ""),
-            QCoreApplication::translate("QtUserDialogs", "Графы (*.graphml *.csv)")));
+            QCoreApplication::translate("Dialogs", "Графы (*.graphml *.csv)")));
     case OpenDialogKind::Lisp:
         return chosen(QFileDialog::getOpenFileName(parent_, {}, start(folder, ""),
                                                    "Lisp (*.lisp *.lsp *.el *.scm);;* (*)"));
@@ -86,12 +90,14 @@ std::optional<std::string> QtUserDialogs::openFile(OpenDialogKind kind, const st
     case OpenDialogKind::Scheme:
         break;
     }
-    return chosen(
-        QFileDialog::getOpenFileName(parent_, {}, start(folder, "lumeris.txt"), SchemeFilter));
+    return chosen(QFileDialog::getOpenFileName(parent_, {}, start(folder, "lumeris.txt"),
+                                               translated(SchemeFilter)));
 }
 
 std::optional<std::string> QtUserDialogs::saveFile(const std::string& folder) {
-    QFileDialog dialog(parent_, {}, start(folder, "Схема.txt"), SchemeFilter);
+    QFileDialog dialog(parent_, {},
+                       start(folder, QCoreApplication::translate("Dialogs", "Схема.txt")),
+                       translated(SchemeFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("txt");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -119,7 +125,8 @@ std::optional<std::string> QtUserDialogs::pickPicture(const std::string& folder)
     // Every format the picture loader decodes, not only bitmaps.
     return chosen(QFileDialog::getOpenFileName(
         parent_, {}, start(folder, ""),
-        "Bitmaps (*.bmp);;gif (*.gif);;jpeg (*.jpg *.jpeg);;png (*.png)"));
+        QCoreApplication::translate(
+            "Dialogs", "Bitmaps (*.bmp);;gif (*.gif);;jpeg (*.jpg *.jpeg);;png (*.png)")));
 }
 
 bool QtUserDialogs::printDialog() {

@@ -15,8 +15,8 @@ class QtUserDialogs : public UserDialogs {
     // The main window, once it exists.
     void setParent(QWidget* parent) { parent_ = parent; }
 
-    void message(const std::string& text, const std::string& caption, MessageIcon icon) override;
-    Answer askYesNoCancel(const std::string& text, const std::string& caption) override;
+    void message(const UserText& text, const UserText& caption, MessageIcon icon) override;
+    Answer askYesNoCancel(const UserText& text, const UserText& caption) override;
     std::optional<std::string> openFile(OpenDialogKind kind, const std::string& folder) override;
     std::optional<std::string> saveFile(const std::string& folder) override;
     std::optional<std::string> exportFile(const std::string& folder) override;

@@ -19,7 +19,7 @@ namespace lumeris {
 namespace {
 
 QString text(const char* source) {
-    return QCoreApplication::translate("lumeris::QtUserDialogs", source);
+    return QCoreApplication::translate("Dialogs", source);
 }
 
 bool pictureEnding(const QString& file) {
@@ -31,15 +31,15 @@ bool pictureEnding(const QString& file) {
 class ExportDialog : public QDialog {
   public:
     ExportDialog(QWidget* parent, const QString& suggested) : QDialog(parent) {
-        setWindowTitle(text("Экспорт рисунка"));
+        setWindowTitle(text(QT_TRANSLATE_NOOP("Dialogs", "Экспорт рисунка")));
         file_ = new QLineEdit(suggested);
         file_->setMinimumWidth(360); // room for a path
-        auto* browse = new QPushButton(text("Обзор..."));
+        auto* browse = new QPushButton(text(QT_TRANSLATE_NOOP("Dialogs", "Обзор...")));
         auto* fileRow = new QHBoxLayout;
         fileRow->addWidget(file_);
         fileRow->addWidget(browse);
-        whole_ = new QRadioButton(text("Вся схема"));
-        auto* view = new QRadioButton(text("Текущий вид"));
+        whole_ = new QRadioButton(text(QT_TRANSLATE_NOOP("Dialogs", "Вся схема")));
+        auto* view = new QRadioButton(text(QT_TRANSLATE_NOOP("Dialogs", "Текущий вид")));
         whole_->setChecked(true);
         scale_ = new QDoubleSpinBox;
         scale_->setRange(0.25, 8);
@@ -48,10 +48,10 @@ class ExportDialog : public QDialog {
         buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
 
         auto* form = new QFormLayout(this);
-        form->addRow(text("Файл (.png, .svg, .pdf):"), fileRow);
-        form->addRow(text("Показать:"), whole_);
+        form->addRow(text(QT_TRANSLATE_NOOP("Dialogs", "Файл (.png, .svg, .pdf):")), fileRow);
+        form->addRow(text(QT_TRANSLATE_NOOP("Dialogs", "Показать:")), whole_);
         form->addRow(QString(), view);
-        form->addRow(text("Масштаб PNG:"), scale_);
+        form->addRow(text(QT_TRANSLATE_NOOP("Dialogs", "Масштаб PNG:")), scale_);
         form->addRow(buttons_);
 
         connect(browse, &QPushButton::clicked, this, &ExportDialog::browse);
@@ -68,7 +68,8 @@ class ExportDialog : public QDialog {
   private:
     void browse() {
         const QString chosen = QFileDialog::getSaveFileName(
-            this, windowTitle(), file_->text(), text("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"));
+            this, windowTitle(), file_->text(),
+            text(QT_TRANSLATE_NOOP("Dialogs", "PNG (*.png);;SVG (*.svg);;PDF (*.pdf)")));
         if (!chosen.isEmpty())
             file_->setText(chosen);
     }

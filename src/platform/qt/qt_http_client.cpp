@@ -1,11 +1,22 @@
 #include "platform/qt/qt_http_client.h"
 
+#include <QCoreApplication>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
 
 namespace lumeris {
+
+namespace {
+
+// The same wording as the core's report of a scheme file that could not be written.
+QString cannotWrite(const QFile& file) {
+    return QCoreApplication::translate("Files", "Cannot write %1: %2")
+        .arg(file.fileName(), file.errorString());
+}
+
+} // namespace
 
 QtHttpClient::QtHttpClient() {
     manager_.setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
@@ -25,7 +36,7 @@ void QtHttpClient::get(const std::string& url, const std::string& path, Finished
     writeError_.clear();
     file_.setFileName(QString::fromStdString(path));
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return fail("Cannot write " + file_.fileName() + ": " + file_.errorString());
+        return fail(cannotWrite(file_));
 
     QNetworkRequest request(QUrl::fromUserInput(QString::fromStdString(url)));
     request.setRawHeader("Accept", HttpAccept);
@@ -41,7 +52,7 @@ void QtHttpClient::writeArrived() {
         return;
     const QByteArray bytes = reply_->readAll();
     if (writeError_.isEmpty() && file_.write(bytes) != bytes.size()) {
-        writeError_ = "Cannot write " + file_.fileName() + ": " + file_.errorString();
+        writeError_ = cannotWrite(file_);
         reply_->abort();
     }
 }

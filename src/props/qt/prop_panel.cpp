@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -35,13 +36,18 @@ QLineEdit* flatEdit(QWidget* parent, const char* name, QRect place, bool readOnl
     return edit;
 }
 
+QString translated(const char* text) {
+    return QCoreApplication::translate("Panel", text);
+}
+
+// `text` and `hint` are translated; symbols and key names come back as they are.
 QToolButton* toolButton(QWidget* parent, const char* name, const char* text, const char* hint,
                         QRect place) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
-    button->setText(QString::fromUtf8(text));
+    button->setText(translated(text));
     if (*hint)
-        button->setToolTip(QString::fromUtf8(hint));
+        button->setToolTip(translated(hint));
     button->setGeometry(place);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
@@ -106,18 +112,20 @@ void TfrmProp::createControls() {
 
     const char* const barNames[3] = {"iRunnerBar1", "iRunnerBar2", "iRunnerBar3"};
     const char* const knobNames[3] = {"iRunner1", "iRunner2", "iRunner3"};
-    const char* const hints[3] = {"Текущее значение, меняет колесиком мыши",
-                                  "Логика объединения значений входов", "Фиксированное значение"};
+    const char* const hints[3] = {
+        QT_TRANSLATE_NOOP("Panel", "Текущее значение, меняет колесиком мыши"),
+        QT_TRANSLATE_NOOP("Panel", "Логика объединения значений входов"),
+        QT_TRANSLATE_NOOP("Panel", "Фиксированное значение")};
     for (int i = 0; i < 3; ++i) {
         iRunnerBar[i] = new PointerArea(this, paintBar);
         iRunnerBar[i]->setObjectName(barNames[i]);
         iRunnerBar[i]->setGeometry(BarLeft, BarTops[i], BarWidth, 19);
-        iRunnerBar[i]->setToolTip(QString::fromUtf8(hints[i]));
+        iRunnerBar[i]->setToolTip(translated(hints[i]));
         iRunnerBar[i]->setMouseTracking(true);
         iRunner[i] = new PointerArea(this, paintKnob);
         iRunner[i]->setObjectName(knobNames[i]);
         iRunner[i]->setGeometry(BarLeft + 1, BarTops[i] + 3, KnobWidth, KnobHeight);
-        iRunner[i]->setToolTip(QString::fromUtf8(hints[i]));
+        iRunner[i]->setToolTip(translated(hints[i]));
     }
     // Narrowed like ePropCustom below it, to leave room for the watch button.
     ePropValue = flatEdit(this, "ePropValue", {68, 25, 45, 16}, true);
@@ -146,13 +154,19 @@ void TfrmProp::createControls() {
     panItem->setGeometry(4, 82, 124, 69);
     ePropWww = flatEdit(panItem, "ePropWww", {1, 3, 78, 16}, false);
     SpeedButton1 = toolButton(panItem, "SpeedButton1", "...", "", {80, 0, 21, 22});
-    sbOpenUrl = toolButton(panItem, "sbOpenUrl", "→", "Открыть файл", {102, 0, 21, 22});
+    sbOpenUrl = toolButton(panItem, "sbOpenUrl", "→", QT_TRANSLATE_NOOP("Panel", "Открыть файл"),
+                           {102, 0, 21, 22});
     const char* const logicNames[5] = {"tbLogicBoolean", "tbLogicReal", "tbLogicFuzzy",
                                        "tbLogicFlag", "tbProjection"};
-    const char* const logicTexts[5] = {"01", "R", "F", "T", "V"};
-    const char* const logicHints[5] = {"Двоичная логика (-1=нет,1=да)", "Вероятность (-1..0..+1)",
-                                       "Не объединять значения входов", "Трассировка",
-                                       "Точка зрения"};
+    // The letters stand for the hints' words: real, fuzzy, tracing, viewpoint.
+    const char* const logicTexts[5] = {
+        "01", QT_TRANSLATE_NOOP("Panel", "R"), QT_TRANSLATE_NOOP("Panel", "F"),
+        QT_TRANSLATE_NOOP("Panel", "T"), QT_TRANSLATE_NOOP("Panel", "V")};
+    const char* const logicHints[5] = {QT_TRANSLATE_NOOP("Panel", "Двоичная логика (-1=нет,1=да)"),
+                                       QT_TRANSLATE_NOOP("Panel", "Вероятность (-1..0..+1)"),
+                                       QT_TRANSLATE_NOOP("Panel", "Не объединять значения входов"),
+                                       QT_TRANSLATE_NOOP("Panel", "Трассировка"),
+                                       QT_TRANSLATE_NOOP("Panel", "Точка зрения")};
     auto* logic = new QButtonGroup(this);
     for (int i = 0; i < 5; ++i) {
         tbarLogic[i] =
@@ -161,12 +175,16 @@ void TfrmProp::createControls() {
         logic->addButton(tbarLogic[i]);
     }
     tbarPoint[0] = toolButton(panItem, "tbDeleteItem", "Del", "", {0, 46, 23, 22});
-    tbarPoint[1] = toolButton(panItem, "ToolButton2", "F5", "Создать копию (F5)", {24, 46, 23, 22});
-    tbarPoint[2] = toolButton(panItem, "ToolButton3", "F6", "Разделить точку на вход и выход (F6)",
+    tbarPoint[1] = toolButton(panItem, "ToolButton2", "F5",
+                              QT_TRANSLATE_NOOP("Panel", "Создать копию (F5)"), {24, 46, 23, 22});
+    tbarPoint[2] = toolButton(panItem, "ToolButton3", "F6",
+                              QT_TRANSLATE_NOOP("Panel", "Разделить точку на вход и выход (F6)"),
                               {48, 46, 23, 22});
-    tbPhoto = toolButton(panItem, "tbPhoto", "Pic", "Рисунок", {72, 46, 23, 22});
+    tbPhoto = toolButton(panItem, "tbPhoto", QT_TRANSLATE_NOOP("Panel", "Pic"),
+                         QT_TRANSLATE_NOOP("Panel", "Рисунок"), {72, 46, 23, 22});
     tbPhoto->setCheckable(true);
-    tbText = toolButton(panItem, "tbText", "Txt", "Комментарий", {96, 46, 23, 22});
+    tbText = toolButton(panItem, "tbText", QT_TRANSLATE_NOOP("Panel", "Txt"),
+                        QT_TRANSLATE_NOOP("Panel", "Комментарий"), {96, 46, 23, 22});
 
     // Moved over the second and third bars: 2 pixels above ePropErr.
     panLink = new QWidget(this);
@@ -175,8 +193,10 @@ void TfrmProp::createControls() {
     panLink->setAutoFillBackground(true);
     tbarLink[0] = toolButton(panLink, "tbDeleteLink", "Del", "", {2, 2, 23, 22});
     tbConvertLinkToItem =
-        toolButton(panLink, "tbConvertLinkToItem", "•", "Преобразовать в точку", {26, 2, 23, 22});
-    tbarLink[1] = toolButton(panLink, "ToolButton1", "1", "Объединить точки входа и выхода  в одну",
+        toolButton(panLink, "tbConvertLinkToItem", "•",
+                   QT_TRANSLATE_NOOP("Panel", "Преобразовать в точку"), {26, 2, 23, 22});
+    tbarLink[1] = toolButton(panLink, "ToolButton1", "1",
+                             QT_TRANSLATE_NOOP("Panel", "Объединить точки входа и выхода  в одну"),
                              {50, 2, 23, 22});
     panLink->hide();
 

@@ -101,7 +101,7 @@ bool TfrmText::eventFilter(QObject* watched, QEvent* event) {
 
 TfrmProp2::TfrmProp2(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setObjectName("frmProp2");
-    setWindowTitle("Text");
+    setWindowTitle(tr("Text"));
     resize(599, 199);
     memoText = new QPlainTextEdit(this);
     memoText->setObjectName("memoText");

@@ -1,4 +1,6 @@
-// The UI tests' entry: one QApplication for the whole run (fonts, painting, printing).
+// The UI tests' entry: one QApplication for the whole run (fonts, painting, printing). No
+// translation is installed, whatever the machine's language: the tests pin the program's own
+// Russian wordings, and Qt's texts (its network errors among them) stay as Qt writes them.
 #include <QApplication>
 #include <gtest/gtest.h>
 
