@@ -47,7 +47,9 @@ int main(int argc, char* argv[]) {
     QSettings settings; // ~/.config/lumeris/lumeris.conf
     const std::string folder = lumeris::programFolder(
         QCoreApplication::applicationDirPath().toStdString(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+        // ~/.local/share/lumeris: the organisation name (for the settings) stays out of it.
+        (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/lumeris")
+            .toStdString());
     lumeris::MainServices services{dialogs,
                                    shell,
                                    end,
