@@ -82,7 +82,7 @@ status=0
 # Without a display: answered before any window is made.
 [ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$bin/lumeris" --version)" = "lumeris 1.5" ] ||
   fail "lumeris --version"
-env -u DISPLAY "$bin/lumeris" --help | grep -q '^usage: lumeris \[FILE\]' || fail "lumeris --help"
+env -u DISPLAY "$bin/lumeris" --help | grep -q '^usage: lumeris \[--lang ru|en\] \[FILE\]' || fail "lumeris --help"
 
 bash tests/package/installed_window.sh "$root"
 echo "package test: ok"
