@@ -12,9 +12,7 @@ struct SilentDialogs : UserDialogs {
     void message(const UserText& text, const UserText&, MessageIcon) override {
         std::printf("  message: %s\n", text.plain().c_str());
     }
-    Answer askYesNoCancel(const UserText&, const UserText&) override {
-        return Answer::Cancel;
-    }
+    Answer askYesNoCancel(const UserText&, const UserText&) override { return Answer::Cancel; }
     std::optional<std::string> openFile(OpenDialogKind, const std::string&) override {
         return std::nullopt;
     }
