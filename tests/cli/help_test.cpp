@@ -1,5 +1,6 @@
 // lumeris-cli --help, COMMAND --help and --version answer on standard output with status 0,
 // and never run a command; other words keep their usage errors.
+#include "support/cli_run.h"
 #include "support/paths.h"
 
 #include <gtest/gtest.h>
@@ -10,19 +11,8 @@
 namespace lumeris {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCli(const test::ScratchDir& dir, const std::string& words) {
-    const std::string command = "cd '" + dir.path().string() + "' && '" + test::cliPath().string() +
-                                "' " + words + " >stdout 2>stderr";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::readFile(dir / "stdout"),
-            test::readFile(dir / "stderr")};
-}
+using test::CliRun;
+using test::runCli;
 
 const char* const Commands[] = {"convert",  "run",       "layout", "lisp",
                                 "generate", "favorites", "loops"};

@@ -1,4 +1,5 @@
 // lumeris-cli loops: the lines, their order, the last line, and the usage and reading errors.
+#include "support/cli_run.h"
 #include "support/paths.h"
 
 #include <gtest/gtest.h>
@@ -9,19 +10,8 @@
 namespace lumeris {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun runCli(const test::ScratchDir& dir, const std::string& words) {
-    const std::string command = "cd '" + dir.path().string() + "' && '" + test::cliPath().string() +
-                                "' " + words + " >stdout 2>stderr";
-    const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::readFile(dir / "stdout"),
-            test::readFile(dir / "stderr")};
-}
+using test::CliRun;
+using test::runCli;
 
 // Ids 7, 3, 5, 9 in file order: 3 -> 7 -> 5 -> 3 with one negative link, 7 <-> 9 twice over
 // from 9, and 5 linked to itself.
